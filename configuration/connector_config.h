@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/date_time.h"
+
+namespace lumora {
+
+// The time-of-day value that marks an unset slot; a slot is set when its
+// value is greater than -0.5.
+inline constexpr double kUnsetTime = -1.0;
+inline bool IsTimeSet(double value) { return value > -0.5; }
+
+// One entry of ClientIDs: the subsidiary number, ".", the store number, "="
+// and the client ID. The name runs up to the first "=".
+using TClientIDEntry = std::string;
+std::string_view ClientIDName(std::string_view entry);
+std::string_view ClientIDValue(std::string_view entry);
+
+// The process-wide configuration record, one field per configuration key.
+// Fields carry the start values a program has before its first load.
+struct TConnectorConfig {
+  std::vector<TClientIDEntry> clientids;  // ClientIDs, in file order
+  std::int32_t scanscheduling = 1;        // 0 = intervals, 1 = times
+  std::int32_t scaninterval = 600000;     // milliseconds
+  double sleepbegin = 0.0;                // time of day
+  double sleepend = 1.0 / 86400.0;        // 00:00:01
+  std::int32_t oracledelay = 120000;      // milliseconds
+  TDateTime lastquery = 0.0;              // local time; 0 = never
+  // 7 rows (Sunday first) x 6 slots; Init marks them all unset.
+  std::array<std::array<double, 6>, 7> ScheduleTimes{};
+  bool runimmediate = false;
+  bool restartonmissingdata = false;
+  bool notifyonstartup = false;
+};
+
+// The one record of the process. Read and written on the program's main
+// (engine or GUI) thread only.
+extern TConnectorConfig ConnectorConfig;
+
+}  // namespace lumora

@@ -1,0 +1,50 @@
+#pragma once
+
+// The logging module. Every part of both programs logs through the module
+// functions below; they forward to the program's one logger (GlobalLogger)
+// and do nothing while it does not exist. Logging never raises.
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// The six tags, nine characters each, placed verbatim at the start of a line's
+// payload.
+inline constexpr std::string_view TagInfo = " INFO    ";
+inline constexpr std::string_view TagWarning = " WARNING ";
+inline constexpr std::string_view TagError = " ERROR   ";
+inline constexpr std::string_view TagDebug = " DEBUG   ";
+inline constexpr std::string_view TagEnter = " >> ENTER";
+inline constexpr std::string_view TagExit = " << EXIT ";
+
+void Log(int ALevel, std::string_view AMsg, std::string_view AType = TagInfo,
+         std::string_view AArea = {});
+void LogInfo(int ALevel, std::string_view AMsg, std::string_view AArea = {});
+void LogErr(std::string_view AMsg, std::string_view AMethod = {});
+void LogExc(const std::exception& E, std::string_view AMethod, std::string_view AProcID = {});
+void LogDbg(std::string_view AMsg, std::string_view AMethod = {});
+void LogEnter(int ALevel, std::string_view AArea, std::string_view AProcID = {});
+void LogExit(int ALevel, std::string_view AArea, std::string_view AProcID = {});
+void LogValue(int ALevel, std::string_view AValueName, std::string_view AValue, int ADots,
+              std::string_view AType = TagInfo, std::string_view AArea = {});
+
+// Creates the program's logger under its module name (when none exists) and
+// starts it: log directory, writer thread, start-of-log banner.
+void StartGlobalLog(std::string_view AModuleName, bool AIncludeTime);
+// Drains the writer's queue to the file, stops it and destroys the logger.
+void EndGlobalLog();
+
+void SetGlobalLogLevel(int Value);
+// The logger's level, or -1 when no logger exists.
+int GlobalLogLevel();
+void SetGlobalLoggingEnabled(bool Value);
+
+// The log directory (module setting LogDir). Initially "logs" + separator;
+// made absolute under ExeDir by the first StartLogging. The service's engine
+// sets it again once it knows its installation directory.
+std::string LogDir();
+void SetLogDir(std::string directory);
+
+}  // namespace lumora

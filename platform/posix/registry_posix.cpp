@@ -1,0 +1,127 @@
+#include "platform/registry.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace lumora::platform {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::string_view kHive = "HKEY_LOCAL_MACHINE";
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    return lower(x) == lower(y);
+  });
+}
+
+std::vector<std::string> SplitKeyPath(std::string_view path) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (const char c : path) {
+    if (c == '\\' || c == '/') {
+      if (!current.empty()) parts.push_back(std::move(current));
+      current.clear();
+    } else {
+      current.push_back(c);
+    }
+  }
+  if (!current.empty()) parts.push_back(std::move(current));
+  return parts;
+}
+
+// A name that cannot become a single path component is never a key or value.
+bool IsUsableName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find('/') == std::string_view::npos && name.find('\0') == std::string_view::npos;
+}
+
+}  // namespace
+
+fs::path RegistryRoot() {
+  const char* configured = std::getenv("LUMORA_REGISTRY");
+  return configured != nullptr && *configured != '\0' ? fs::path(configured)
+                                                      : fs::path("/etc/lumora/registry");
+}
+
+std::optional<RegistryKey> RegistryKey::Open(std::string_view path, bool create) {
+  std::error_code ec;
+  const fs::path hive = RegistryRoot() / kHive;
+  if (create) {
+    fs::create_directories(hive, ec);
+  }
+  if (!fs::is_directory(hive, ec)) return std::nullopt;
+  RegistryKey key(hive);
+  for (const auto& part : SplitKeyPath(path)) {
+    if (!IsUsableName(part)) return std::nullopt;
+    if (auto existing = key.FindEntry(part, true)) {
+      key = RegistryKey(*existing);
+    } else if (create) {
+      fs::path next = key.directory_ / part;
+      if (!fs::create_directory(next, ec) && !fs::is_directory(next, ec)) return std::nullopt;
+      key = RegistryKey(std::move(next));
+    } else {
+      return std::nullopt;
+    }
+  }
+  return key;
+}
+
+std::optional<fs::path> RegistryKey::FindEntry(std::string_view name, bool want_directory) const {
+  if (!IsUsableName(name)) return std::nullopt;
+  std::error_code ec;
+  // The exact spelling first, then any spelling that differs only in case.
+  const fs::path exact = directory_ / std::string(name);
+  if (want_directory ? fs::is_directory(exact, ec) : fs::is_regular_file(exact, ec)) return exact;
+  std::vector<fs::path> matches;
+  for (fs::directory_iterator it(directory_, ec), end; !ec && it != end; it.increment(ec)) {
+    const bool kind_fits = want_directory ? it->is_directory(ec) : it->is_regular_file(ec);
+    if (kind_fits && EqualsIgnoringCase(it->path().filename().string(), name)) {
+      matches.push_back(it->path());
+    }
+  }
+  if (matches.empty()) return std::nullopt;
+  // Deterministic choice when the file system holds several spellings.
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+bool RegistryKey::HasSubKey(std::string_view name) const { return FindEntry(name, true).has_value(); }
+
+std::optional<RegistryKey> RegistryKey::OpenSubKey(std::string_view name) const {
+  if (auto path = FindEntry(name, true)) return RegistryKey(*path);
+  return std::nullopt;
+}
+
+std::vector<std::string> RegistryKey::SubKeyNames() const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(directory_, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->is_directory(ec)) names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool RegistryKey::HasValue(std::string_view name) const { return FindEntry(name, false).has_value(); }
+
+std::optional<std::string> RegistryKey::ReadString(std::string_view name) const {
+  const auto path = FindEntry(name, false);
+  if (!path) return std::nullopt;
+  std::ifstream in(*path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool RegistryKey::WriteString(std::string_view name, std::string_view value) const {
+  if (!IsUsableName(name)) return false;
+  const fs::path path = FindEntry(name, false).value_or(directory_ / std::string(name));
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(value.data(), static_cast<std::streamsize>(value.size()));
+  return static_cast<bool>(out.flush());
+}
+
+}  // namespace lumora::platform
