@@ -1,0 +1,35 @@
+#pragma once
+
+// The configuration module both programs share: the configuration record and
+// its scrambled file, and each program's start-up and shut-down.
+
+#include <string>
+
+#include "configuration/connector_config.h"
+
+namespace lumora {
+
+// Name of the configuration file in the program directory.
+inline constexpr std::string_view kConfigFileName = "Lumoraconnector.cfg";
+
+// The text of the configuration as last parsed by LoadConfig, each line
+// followed by CR LF; "[not loaded]" until the first successful load.
+extern std::string LoadedConfigText;
+
+// Reads ExeDir + "Lumoraconnector.cfg" into ConnectorConfig. True when the
+// file was read and parsed; `changed` tells whether the schedule values
+// changed. Never raises: every failure is logged and gives false.
+bool LoadConfig(bool& changed);
+// Writes the whole record. File errors are raised to the caller.
+void SaveConfig();
+
+// Which program is starting: decides the logger's module name and which
+// executable's version is logged first.
+enum class TProgram { Service, Configurator };
+
+// Start-up of a program, before any window or service object exists.
+void Init(TProgram program);
+// Shut-down at program end: frees ClientIDs and ends the logger.
+void Shutdown();
+
+}  // namespace lumora
