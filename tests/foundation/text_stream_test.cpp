@@ -155,6 +155,9 @@ TEST(FileStream, ExclusiveCreateLeavesAHeldFileUntouched) {
   char bytes[8] = {};
   EXPECT_EQ(holder.Read(bytes, 8), 4);
   EXPECT_EQ(std::string(bytes, 4), "keep");
+  // The hold is advisory: an opener that does not ask for it may still read.
+  TFileStream reader(path, TFileMode::fmOpenRead);
+  EXPECT_EQ(reader.Read(bytes, 8), 4);
 }
 
 TEST(FileStream, CreateReplacesAnExistingFile) {
