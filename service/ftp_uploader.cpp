@@ -136,7 +136,8 @@ void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
     long reply = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
     std::string text = error_text[0] != '\0' ? error_text : curl_easy_strerror(result);
-    if (reply != 0) text += " (reply " + std::to_string(reply) + ")";
+    const std::string code = std::to_string(reply);
+    if (reply != 0 && text.find(code) == std::string::npos) text += " (reply " + code + ")";
     throw EFtpError(text);
   }
 }
