@@ -88,6 +88,7 @@ std::string EscapedName(CURL* curl, const std::string& name) {
   return escaped.get();
 }
 
+// libcurl of Debian 12 takes the reply time-out in whole seconds; round up.
 long Seconds(std::chrono::milliseconds ms) {
   return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
 }
