@@ -186,6 +186,9 @@ void TAbstractResponse::WritePropertiesToXML(pugi::xml_node& ARoot) const {
 }
 
 void TAbstractResponse::ReadPropertiesFromXML(const pugi::xml_node& ARoot) {
+  // The header part hands over a REQUEST root too; only a RESPONSE carries an
+  // outcome, so a reply without one keeps counting as a failure.
+  if (std::string_view(ARoot.name()) != "RESPONSE") return;
   FResponseText = ChildText(ARoot, "ResponseText");
   FContent = ChildText(ARoot, "Content");
   FResponseType = ResponseTypeFromName(ChildText(ARoot, "ResponseType"));
