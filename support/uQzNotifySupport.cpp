@@ -4,7 +4,7 @@
 
 #include "foundation/clock.h"
 #include "logging/uQzLogging.h"
-#include "platform/host_name.h"
+#include "platform/system_facts.h"
 #include "support/request_envelopes.h"
 
 namespace lumora {
@@ -96,7 +96,10 @@ void TSupportNotifier::Exc(std::string_view AClientID, const std::exception& E,
   }
 }
 
-std::string InstallationClientID() { return platform::HostName(); }
+std::string InstallationClientID() {
+  std::string name = platform::LocalSystemFacts().ComputerName();
+  return name == platform::kUndetermined ? std::string() : name;
+}
 
 void NotifyMissingData(int AProcessed) noexcept {
   try {
