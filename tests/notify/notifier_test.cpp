@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -76,9 +77,19 @@ class NotifierTest : public ::testing::Test {
     return requests.empty() ? Received{} : ReadEnvelope(requests.back());
   }
 
+  // The server thread reads the reply while the test sets the next one.
+  void SetReply(test::HttpReply reply) {
+    const std::lock_guard lock(reply_mutex_);
+    reply_ = std::move(reply);
+  }
+
   test::FakeClock clock_{test::At(2026, 12, 9, 8, 30, 15, 42)};
+  std::mutex reply_mutex_;
   test::HttpReply reply_;
-  test::LoopbackHttpServer server_{[this](const test::HttpRequest&) { return reply_; }};
+  test::LoopbackHttpServer server_{[this](const test::HttpRequest&) {
+    const std::lock_guard lock(reply_mutex_);
+    return reply_;
+  }};
 };
 
 TEST_F(NotifierTest, LogsTheOutcomeOfEachKindOfReply) {
@@ -118,7 +129,7 @@ TEST_F(NotifierTest, LogsTheOutcomeOfEachKindOfReply) {
   };
   for (const auto& row : rows) {
     test::LogCapture capture(9);
-    reply_ = row.reply;
+    SetReply(row.reply);
     TSupportNotifier("LumoraV9", "version.dll", Endpoint()).Info("", 1, "message", "Area");
     EXPECT_THAT(capture.Payloads(), ElementsAreArray(row.lines)) << row.name;
     EXPECT_TRUE(LastReceived().valid) << row.name;
@@ -127,7 +138,7 @@ TEST_F(NotifierTest, LogsTheOutcomeOfEachKindOfReply) {
 
 TEST_F(NotifierTest, WritesNothingAtLevelZeroWhenTheNoticeIsAccepted) {
   test::LogCapture capture(0);
-  reply_.body = Reply("rsSuccess", "");
+  SetReply({.body = Reply("rsSuccess", "")});
   TSupportNotifier("LumoraV9", "version.dll", Endpoint()).Info("", 1, "message", "Area");
   EXPECT_TRUE(LastReceived().valid);
   EXPECT_THAT(capture.Payloads(), ElementsAre());
@@ -135,7 +146,7 @@ TEST_F(NotifierTest, WritesNothingAtLevelZeroWhenTheNoticeIsAccepted) {
 
 TEST_F(NotifierTest, ASilentEndpointEndsWithTheTimeOut) {
   test::LogCapture capture(9);
-  reply_.hang = true;
+  SetReply({.body = "", .hang = true});
   const auto started = std::chrono::steady_clock::now();
   TSupportNotifier("LumoraV9", "version.dll", Endpoint(std::chrono::milliseconds(300)))
       .Info("", 1, "message", "Area");
@@ -172,7 +183,7 @@ TEST_F(NotifierTest, PostsTheEnvelopeOfEachKindOfNotification) {
       {"Exc", [&](const auto& n) { n.Exc("store-1", error, "Area1"); }, "0", "EXCEPTION",
        "EHttpError: connection lost"},
   };
-  reply_.body = Reply("rsSuccess", "");
+  SetReply({.body = Reply("rsSuccess", "")});
   for (const auto& row : rows) {
     row.send(TSupportNotifier("LumoraV9", "version.dll", Endpoint()));
     const auto requests = server_.requests();
@@ -197,7 +208,7 @@ TEST_F(NotifierTest, PostsTheEnvelopeOfEachKindOfNotification) {
 }
 
 TEST_F(NotifierTest, MissingDataNoticeCarriesTheStoreCountAndTheMachineName) {
-  reply_.body = Reply("rsSuccess", "");
+  SetReply({.body = Reply("rsSuccess", "")});
   NotifyMissingData(5, Endpoint());
   const Received received = LastReceived();
   ASSERT_TRUE(received.valid);
