@@ -6,14 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "configuration/time_values.h"
 #include "foundation/date_time.h"
 
 namespace lumora {
-
-// The time-of-day value that marks an unset slot; a slot is set when its
-// value is greater than -0.5.
-inline constexpr double kUnsetTime = -1.0;
-inline bool IsTimeSet(double value) { return value > -0.5; }
 
 // One entry of ClientIDs: the subsidiary number, ".", the store number, "="
 // and the client ID. The name runs up to the first "=".
