@@ -108,7 +108,7 @@ void Init(TProgram program) {
 
   try {
     LogEnter(9, kInitArea);
-    for (auto& day : ConnectorConfig.ScheduleTimes) day.fill(kUnsetTime);
+    ConnectorConfig.ScheduleTimes = UnsetScheduleTimes();
     LogExit(9, kInitArea);
   } catch (const std::exception& error) {
     LogInfo(0, std::string("Unable to log schedule: ") + error.what());
