@@ -1,5 +1,6 @@
 #include "configuration/config_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -118,6 +119,17 @@ auto& Slot(Config& config, int key) {
   return config.ScheduleTimes[offset / kSlotsPerDay][offset % kSlotsPerDay];
 }
 
+// The file has no escape for a line break: one inside a client ID would end
+// the "clientids" line early and turn the rest into lines of their own, which
+// could shadow the real keys written after it. Line breaks are dropped.
+std::string ClientIDsLineValue(const std::vector<std::string>& entries) {
+  const auto has_break = [](const std::string& e) { return e.find_first_of("\r\n") != std::string::npos; };
+  if (std::none_of(entries.begin(), entries.end(), has_break)) return ClientIDsToText(entries);
+  std::vector<std::string> cleaned = entries;
+  for (std::string& entry : cleaned) std::erase_if(entry, [](char c) { return c == '\r' || c == '\n'; });
+  return ClientIDsToText(cleaned);
+}
+
 }  // namespace
 
 void ScrambleConfigBytes(std::string& bytes) {
@@ -126,7 +138,7 @@ void ScrambleConfigBytes(std::string& bytes) {
 
 std::string ConfigFileText(const TConnectorConfig& config, int loglevel) {
   std::string text;
-  AddLine(text, kClientIds, ClientIDsToText(config.clientids));
+  AddLine(text, kClientIds, ClientIDsLineValue(config.clientids));
   AddLine(text, kScanScheduling, std::to_string(config.scanscheduling));
   AddLine(text, kScanInterval, std::to_string(config.scaninterval));
   AddLine(text, kSleepBegin, FormatTimeOfDay(config.sleepbegin));
