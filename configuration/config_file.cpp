@@ -133,7 +133,13 @@ std::string ClientIDsLineValue(const std::vector<std::string>& entries) {
 }  // namespace
 
 void ScrambleConfigBytes(std::string& bytes) {
-  for (char& c : bytes) c = static_cast<char>(static_cast<unsigned char>(c) ^ kConfigMask);
+  // A plain index loop: files may be large and debug builds do not inline
+  // iterator calls.
+  char* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    data[i] = static_cast<char>(static_cast<unsigned char>(data[i]) ^ kConfigMask);
+  }
 }
 
 std::string ConfigFileText(const TConnectorConfig& config, int loglevel) {
