@@ -251,8 +251,10 @@ TEST_F(ConnectorCommonTest, SaveReplacesTheFileAndLeavesNoTemporaryFiles) {
 // the same code many times slower, take a smaller file.
 #ifdef NDEBUG
 constexpr std::size_t kLargeFileBytes = 100u << 20;
+constexpr int kJunkLines = 100000;
 #else
-constexpr std::size_t kLargeFileBytes = 8u << 20;
+constexpr std::size_t kLargeFileBytes = 2u << 20;
+constexpr int kJunkLines = 20000;
 #endif
 
 TEST_F(ConnectorCommonTest, ALargeFileLoads) {
@@ -260,7 +262,7 @@ TEST_F(ConnectorCommonTest, ALargeFileLoads) {
   std::string text = "scaninterval=4242\r\nclientids=1.1=";
   text.append(kLargeFileBytes, 'x');
   text += "\r\n";
-  for (int i = 0; i < 100000; ++i) text += "=\r\rjunk\n";
+  for (int i = 0; i < kJunkLines; ++i) text += "=\r\rjunk\n";
   ScrambleConfigBytes(text);  // plain ASCII: no code page conversion needed
   exe_dir_.Write("Lumoraconnector.cfg", text);
   text = {};
