@@ -66,6 +66,10 @@ std::string ReadFileContent(const std::string& path) {
   const FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) throw EFOpenError("Cannot open file " + Quoted(path) + ". " + SystemErrorText(errno));
   std::string content;
+  // Reserve the size known now; a file that grows meanwhile still reads whole.
+  std::error_code ignored;
+  const auto size = std::filesystem::file_size(path, ignored);
+  if (!ignored && size < content.max_size()) content.reserve(static_cast<std::size_t>(size));
   char buffer[64 * 1024];
   std::size_t count = 0;
   while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, count);
