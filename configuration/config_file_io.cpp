@@ -52,7 +52,13 @@ void ReplaceFileContent(const std::string& path, std::string_view bytes) {
     throw EInOutError("Cannot write file " + Quoted(path) + ". " +
                       SystemErrorText(written ? errno : write_error));
   }
+  // The new file keeps the old one's permissions, so a program running under
+  // another account still reads what this one saves.
   std::error_code error;
+  const auto old_status = std::filesystem::status(path, error);
+  if (!error && std::filesystem::is_regular_file(old_status)) {
+    std::filesystem::permissions(temporary, old_status.permissions(), error);
+  }
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::error_code ignored;
