@@ -190,6 +190,7 @@ void TQzLogger::err(std::string_view AMsg, std::string_view AMethod) noexcept {
 
 void TQzLogger::SetLogLevel(int Value) {
   FLogLevel.store(Value, std::memory_order_relaxed);
+  if (GlobalLogger() == this) detail::global_log_level.store(Value, std::memory_order_relaxed);
   if (Value != 0 && AnnounceLogLevelChanges()) {
     log(0, "LogLevel set to " + std::to_string(Value), TagInfo, {});
   }
