@@ -232,10 +232,15 @@ TEST_F(ConnectorCommonTest, SaveIntoAMissingDirectoryRaisesAndLeavesNoExitMarker
 }
 
 TEST_F(ConnectorCommonTest, SaveReplacesTheFileAndLeavesNoTemporaryFiles) {
+  namespace fs = std::filesystem;
   ConnectorConfig.clientids = {"1.1=A", "1.2=B", "1.3=C"};
   SaveConfig();
+  const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::group_write | fs::perms::others_read;
+  fs::permissions(ConfigPath(), shared);
   ConnectorConfig.clientids = {};
   SaveConfig();
+  EXPECT_EQ(fs::status(ConfigPath()).permissions(), shared);
   bool changed = false;
   ASSERT_TRUE(LoadConfig(changed));
   EXPECT_TRUE(ConnectorConfig.clientids.empty());
