@@ -16,6 +16,7 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/wait_for.h"
 
 namespace lumora {
 namespace {
@@ -179,6 +180,8 @@ TEST_F(LogFilesTest, AnUnwritableDirectoryKeepsEveryLineUntilItCanBeWritten) {
   for (int i = 0; i < 50; ++i) Log(0, "line " + std::to_string(i));
   EXPECT_FALSE(DrainGlobalLog(50ms));
   EXPECT_EQ(logger.QueueSize(), 13 + 50);
+  EXPECT_TRUE(test::WaitFor([&] { return logger.LastError().find("Not a directory") != std::string::npos; }))
+      << "the removal of old logs could not list the directory: " << logger.LastError();
   fs::remove(dir_.path() / "blocked");
   fs::create_directory(dir_.path() / "blocked");
   ASSERT_TRUE(DrainGlobalLog());
@@ -196,6 +199,23 @@ TEST_F(LogFilesTest, BannerHasThirteenLinesWithoutTheMachineBlock) {
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[2].substr(88), "START OF LOG");
   EXPECT_EQ(lines[5].substr(88), "LogLevel = 1");
+}
+
+TEST_F(LogFilesTest, ModuleEndEndsEveryLoggerAndEmptiesTheDirectories) {
+  TQzLogger own("LumoraOwn", false);
+  own.StartLogging();
+  own.log(0, "own line");
+  StartGlobalLog("LumoraRPro9Service", false);
+  Log(0, "global line");
+  SetTraceLogDir("/somewhere");
+  EndLoggingModule();
+  EXPECT_EQ(GlobalLogger(), nullptr);
+  EXPECT_FALSE(own.LoggingStarted());
+  EXPECT_TRUE(LoggerList().empty());
+  EXPECT_EQ(LogDir(), "");
+  EXPECT_EQ(TraceLogDir(), "");
+  EXPECT_THAT(ReadLog("20260131"), ::testing::HasSubstr("| global line\r\n"));
+  EXPECT_THAT(dir_.Read("LumoraOwn_20260131.log"), ::testing::HasSubstr("| own line\r\n"));
 }
 
 }  // namespace
