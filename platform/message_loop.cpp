@@ -57,14 +57,21 @@ void MessageLoop::Post(std::function<void()> message) {
 }
 
 void MessageLoop::Wake() {
-  // Taking the lock orders the wake after a waiter's test of its condition,
-  // so the notification cannot fall between the test and the wait.
-  { const std::lock_guard lock(mutex_); }
+  // Set under the lock, so the wake cannot fall between a waiter's test of
+  // its condition and its wait.
+  {
+    const std::lock_guard lock(mutex_);
+    wake_pending_ = true;
+  }
   wakeup_.notify_all();
 }
 
 void MessageLoop::SetErrorHandler(std::function<void(std::exception_ptr)> handler) {
   error_handler_ = std::move(handler);
+}
+
+void MessageLoop::ReportError(std::exception_ptr error) {
+  if (error_handler_) error_handler_(std::move(error));
 }
 
 Timer* MessageLoop::DueTimer(Millis now) {
@@ -142,7 +149,12 @@ void MessageLoop::RunUntil(const std::function<bool()>& done) {
   while (!done()) {
     if (DispatchOne()) continue;
     std::unique_lock lock(mutex_);
-    if (!posted_.empty() || done()) continue;
+    if (!posted_.empty()) continue;
+    if (wake_pending_) {
+      // Someone wants `done` tested again, which happens at the loop's top.
+      wake_pending_ = false;
+      continue;
+    }
     const Millis deadline = NextDeadline();
     if (deadline != kNever && deadline <= clock_.Elapsed()) continue;
     clock_.WaitUntil(lock, wakeup_, deadline);

@@ -72,11 +72,16 @@ class MessageLoop {
 
   // Blocks the thread for `duration` without dispatching anything. Ends early
   // when `stop` holds (tested on every Wake and Post); returns false then.
+  // `stop` is tested with the loop's lock held: it must be cheap and must
+  // not call the loop.
   bool WaitFor(Millis duration, const std::function<bool()>& stop);
 
   // Errors escaping a handler go here and the loop carries on; without a
   // handler they propagate to the caller of ProcessMessages or RunUntil.
   void SetErrorHandler(std::function<void(std::exception_ptr)> handler);
+  // Hands an error caught outside a dispatch to the error handler; dropped
+  // when there is none.
+  void ReportError(std::exception_ptr error);
 
   WaitClock& Clock() { return clock_; }
 
@@ -91,6 +96,7 @@ class MessageLoop {
   std::mutex mutex_;
   std::condition_variable wakeup_;
   std::deque<std::function<void()>> posted_;  // guarded by mutex_
+  bool wake_pending_ = false;                 // guarded by mutex_
   std::vector<Timer*> timers_;                // loop thread only
   std::function<void(std::exception_ptr)> error_handler_;
 };

@@ -1,6 +1,17 @@
+#include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "platform/executable.h"
+#include "platform/wait_clock.h"
+#include "service/connector_scan.h"
+#include "service/uLumoraRPro9Service.h"
 
 int main(int argc, char** argv) {
   lumora::platform::RecordArguments(argc, argv);
-  return 0;
+  lumora::Init(lumora::TProgram::Service);
+  lumora::platform::SteadyWaitClock clock;
+  lumora::TConnectorDatabase database;
+  lumora::TConnectorScan scan;
+  const int exit_code = lumora::RunServiceProgram(lumora::platform::ProgramArguments(),
+                                                  {.clock = clock, .database = database, .scan = scan});
+  lumora::Shutdown();
+  return exit_code;
 }
