@@ -14,15 +14,18 @@ namespace {
 
 constexpr std::string_view kArea = "Connector.SetTimerInterval";
 
-// Day fractions come from sums and products of doubles, so 2:00 PM may be
-// stored a hair below 50400 seconds. The small bias keeps a value that is
+// Day fractions come from sums and products of doubles (a date-time near
+// today carries only about a microsecond of precision), so 2:00 PM may come
+// out a hair below 50400 seconds. A bias of 10 microseconds keeps a value
 // meant to be whole from truncating to the unit below.
+constexpr double kBiasDays = 1e-5 / kSecsPerDay;
+
 std::int64_t WholeSeconds(double days) {
-  return static_cast<std::int64_t>(std::trunc(days * kSecsPerDay + 1e-6));
+  return static_cast<std::int64_t>(std::trunc((days + kBiasDays) * kSecsPerDay));
 }
 
 std::int64_t WholeMilliseconds(double days) {
-  return static_cast<std::int64_t>(std::trunc(days * kMSecsPerDay + 1e-4));
+  return static_cast<std::int64_t>(std::trunc((days + kBiasDays) * kMSecsPerDay));
 }
 
 // A timer interval the timer can express: a slot less than a millisecond
