@@ -1,4 +1,5 @@
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "logging/uQzLogging.h"
 #include "platform/executable.h"
 #include "platform/wait_clock.h"
 #include "service/connector_scan.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char** argv) {
   lumora::platform::RecordArguments(argc, argv);
+  // The logging module starts before anything that logs: it reads the
+  // "loglevel", "logmachine" and "tracelogdir" switches.
+  lumora::StartLoggingModule();
   lumora::Init(lumora::TProgram::Service);
   lumora::platform::SteadyWaitClock clock;
   lumora::TConnectorDatabase database;
@@ -13,5 +17,6 @@ int main(int argc, char** argv) {
   const int exit_code = lumora::RunServiceProgram(lumora::platform::ProgramArguments(),
                                                   {.clock = clock, .database = database, .scan = scan});
   lumora::Shutdown();
+  lumora::EndLoggingModule();
   return exit_code;
 }
