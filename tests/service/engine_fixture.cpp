@@ -41,11 +41,11 @@ EngineFixture::EngineFixture() : clock_(At(2026, 12, 9, 10, 0, 0)), previous_exe
   DatabaseReady = false;
   ConnectorConfig = TConnectorConfig{};
   for (auto& day : ConnectorConfig.ScheduleTimes) day.fill(kUnsetTime);
-  SetGlobalLogLevel(1);
-  ClearRecordedLog();
+  UseLogCapture(&capture_);
 }
 
 EngineFixture::~EngineFixture() {
+  UseLogCapture(nullptr);
   SetExeDir(previous_exe_dir_);
   ConsoleMode = false;
 }

@@ -81,6 +81,7 @@ class EngineFixture : public ::testing::Test {
 
   TempDir dir_;
   FakeClock clock_;
+  LogCapture capture_{1};
   FakeWaitClock wait_clock_{clock_};
   platform::MessageLoop loop_{wait_clock_};
   FakeDatabase database_;

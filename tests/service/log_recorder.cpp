@@ -3,12 +3,57 @@
 #include <algorithm>
 
 namespace lumora::test {
+namespace {
+LogCapture* g_capture = nullptr;
+std::size_t g_skipped = 0;
+
+std::string Trimmed(std::string_view text) {
+  const auto end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+}  // namespace
+
+void UseLogCapture(LogCapture* capture) {
+  g_capture = capture;
+  g_skipped = 0;
+}
+
+std::vector<LogRecord> RecordedLog() {
+  std::vector<LogRecord> records;
+  if (g_capture == nullptr) return records;
+  const auto payloads = g_capture->Payloads();
+  // A payload: the nine-character tag, "|", the area padded to 50, "| ",
+  // the message.
+  for (std::size_t i = g_skipped; i < payloads.size(); ++i) {
+    const std::string_view line = payloads[i];
+    if (line.size() < 62) {
+      records.push_back({"", "", std::string(line)});
+      continue;
+    }
+    records.push_back({std::string(line.substr(0, 9)), Trimmed(line.substr(10, 50)), std::string(line.substr(62))});
+  }
+  return records;
+}
+
+void ClearRecordedLog() {
+  if (g_capture != nullptr) g_skipped = g_capture->Payloads().size();
+}
 
 int FindLog(std::string_view text, std::string_view area, int from) {
   const auto records = RecordedLog();
   for (int i = std::max(from, 0); i < static_cast<int>(records.size()); ++i) {
     const auto& record = records[static_cast<std::size_t>(i)];
     if (record.message.find(text) != std::string::npos && record.area.starts_with(area)) return i;
+  }
+  return -1;
+}
+
+int FindError(std::string_view method, int from) {
+  const auto records = RecordedLog();
+  const std::string marker = " in " + std::string(method) + ":";
+  for (int i = std::max(from, 0); i < static_cast<int>(records.size()); ++i) {
+    const auto& record = records[static_cast<std::size_t>(i)];
+    if (record.tag == " ERROR   " && record.message.find(marker) != std::string::npos) return i;
   }
   return -1;
 }

@@ -4,14 +4,19 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/log_capture.h"
+
 namespace lumora::test {
 
 // One written log line, split into its parts.
 struct LogRecord {
   std::string tag;      // nine characters, e.g. " INFO    "
-  std::string area;     // trimmed
+  std::string area;     // without the padding
   std::string message;
 };
+
+// Reads the real logger's lines back through the LogCapture a fixture runs.
+void UseLogCapture(LogCapture* capture);
 
 // The log lines written since the last Clear, oldest first.
 std::vector<LogRecord> RecordedLog();
@@ -21,5 +26,7 @@ void ClearRecordedLog();
 // `text` (and whose area starts with `area` when given); -1 when none.
 int FindLog(std::string_view text, std::string_view area = {}, int from = 0);
 int CountLog(std::string_view text);
+// Index of the first error line logged for the method (LogExc); -1 when none.
+int FindError(std::string_view method, int from = 0);
 
 }  // namespace lumora::test
