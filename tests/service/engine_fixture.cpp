@@ -15,7 +15,7 @@ void FakeWaitClock::WaitUntil(std::unique_lock<std::mutex>& lock, std::condition
   if (deadline != platform::Millis::max() && deadline > now) {
     clock_.AdvanceMilliseconds(static_cast<double>(std::min<platform::Millis::rep>((deadline - now).count(), 1000)));
   }
-  wakeup.wait_for(lock, std::chrono::microseconds(50));
+  wakeup.wait_for(lock, real_step_);
 }
 
 void FakeDatabase::GetSession() {
@@ -35,7 +35,8 @@ void FakeDatabase::GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) {
 }
 bool FakeDatabase::DoesLocalUPCExist() { return true; }
 
-EngineFixture::EngineFixture() : clock_(At(2026, 12, 9, 10, 0, 0)), previous_exe_dir_(ExeDir()) {
+EngineFixture::EngineFixture() : previous_exe_dir_(ExeDir()) {
+  loop_.SetErrorHandler([this](std::exception_ptr) { ++dispatch_errors_; });
   SetExeDir(dir_.dir());
   ConsoleMode = true;  // keeps the engine away from the registry
   DatabaseReady = false;

@@ -32,9 +32,13 @@ class FakeWaitClock final : public platform::WaitClock {
   }
   void WaitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& wakeup,
                  platform::Millis deadline) override;
+  // Real time spent per fake second; more of it gives another thread time
+  // to act in the middle of a long fake wait.
+  void SetRealStep(std::chrono::microseconds step) { real_step_ = step; }
 
  private:
   FakeClock& clock_;
+  std::chrono::microseconds real_step_{50};
 };
 
 // Records the database calls; each can be made to fail.
@@ -76,17 +80,21 @@ class EngineFixture : public ::testing::Test {
   // Writes the configuration file from the record after `change`.
   void WriteConfig(const std::function<void(TConnectorConfig&)>& change = {});
   std::unique_ptr<TdlgConnectorLogic> CreateEngine();
+  // Seconds of fake time since the fixture's start.
+  double FakeSeconds() const { return (clock_.Now() - start_) * kSecsPerDay; }
   // Runs the loop for `ms` of fake time, or until `done` holds.
   void RunFor(double ms, const std::function<bool()>& done = {});
 
   TempDir dir_;
-  FakeClock clock_;
+  TDateTime start_ = At(2026, 12, 9, 10, 0, 0);  // a Wednesday
+  FakeClock clock_{start_};
   LogCapture capture_{1};
   FakeWaitClock wait_clock_{clock_};
   platform::MessageLoop loop_{wait_clock_};
   FakeDatabase database_;
   FakeScan scan_;
   std::atomic<bool> stop_ = false;
+  int dispatch_errors_ = 0;  // errors that reached the loop's handler
   std::string previous_exe_dir_;
 };
 

@@ -21,22 +21,23 @@ void UseLogCapture(LogCapture* capture) {
 std::vector<LogRecord> RecordedLog() {
   std::vector<LogRecord> records;
   if (g_capture == nullptr) return records;
-  const auto payloads = g_capture->Payloads();
-  // A payload: the nine-character tag, "|", the area padded to 50, "| ",
-  // the message.
-  for (std::size_t i = g_skipped; i < payloads.size(); ++i) {
-    const std::string_view line = payloads[i];
-    if (line.size() < 62) {
-      records.push_back({"", "", std::string(line)});
+  const auto lines = g_capture->Lines();
+  // A line: the time, " | ", the nine-character tag, "|", the area padded
+  // to 50, "| ", the message.
+  for (std::size_t i = g_skipped; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    if (line.size() < 88) {
+      records.push_back({"", "", "", std::string(line)});
       continue;
     }
-    records.push_back({std::string(line.substr(0, 9)), Trimmed(line.substr(10, 50)), std::string(line.substr(62))});
+    records.push_back({std::string(line.substr(0, 23)), std::string(line.substr(26, 9)),
+                       Trimmed(line.substr(36, 50)), std::string(line.substr(88))});
   }
   return records;
 }
 
 void ClearRecordedLog() {
-  if (g_capture != nullptr) g_skipped = g_capture->Payloads().size();
+  if (g_capture != nullptr) g_skipped = g_capture->Lines().size();
 }
 
 int FindLog(std::string_view text, std::string_view area, int from) {

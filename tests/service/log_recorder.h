@@ -10,6 +10,7 @@ namespace lumora::test {
 
 // One written log line, split into its parts.
 struct LogRecord {
+  std::string time;     // "yyyy-mm-dd hh:nn:ss.zzz"
   std::string tag;      // nine characters, e.g. " INFO    "
   std::string area;     // without the padding
   std::string message;
