@@ -150,7 +150,9 @@ void TLumoraRPro9Connector::ServiceAfterInstall() {
   bool directory_recorded = false;
   if (const auto key = platform::RegistryKey::Open(KeyPath(kRegistryKeyBase), true)) {
     directory_recorded = true;
-    key->WriteString("ServiceDirectory", DirectoryPart(platform::ExecutablePath()));
+    key->WriteString("ServiceDirectory", environment_.program_directory.empty()
+                                             ? std::string(DirectoryPart(platform::ExecutablePath()))
+                                             : environment_.program_directory);
   }
   logic_ = CreateLogic();
   // Again, so that the log shows the configuration banner of this install.

@@ -40,6 +40,9 @@ struct TEngineEnvironment {
   platform::WaitClock& clock;
   TRetailProAccess& database;
   TInventoryScan& scan;
+  // The directory installation records as "ServiceDirectory"; empty means
+  // the directory of the running program file.
+  std::string program_directory = {};
 };
 
 // The service manager's requests, as the service thread handles them.

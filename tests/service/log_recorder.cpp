@@ -1,11 +1,36 @@
 #include "tests/service/log_recorder.h"
 
 #include <algorithm>
+#include <filesystem>
+
+#include "logging/uQzLogging.h"
+#include "tests/support/temp_dir.h"
 
 namespace lumora::test {
 namespace {
 LogCapture* g_capture = nullptr;
+std::string g_directory;
 std::size_t g_skipped = 0;
+
+std::vector<std::string> LinesInDirectory() {
+  DrainGlobalLog(std::chrono::seconds(5));
+  std::vector<std::filesystem::path> files;
+  std::error_code ec;
+  for (const auto& item : std::filesystem::directory_iterator(g_directory, ec)) {
+    if (item.path().extension() == ".log") files.push_back(item.path());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<std::string> lines;
+  for (const auto& file : files) {
+    for (auto& line : SplitLogLines(ReadFileBytes(file))) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::vector<std::string> AllLines() {
+  if (!g_directory.empty()) return LinesInDirectory();
+  return g_capture != nullptr ? g_capture->Lines() : std::vector<std::string>{};
+}
 
 std::string Trimmed(std::string_view text) {
   const auto end = text.find_last_not_of(' ');
@@ -15,13 +40,18 @@ std::string Trimmed(std::string_view text) {
 
 void UseLogCapture(LogCapture* capture) {
   g_capture = capture;
+  g_directory.clear();
+  g_skipped = 0;
+}
+
+void UseLogDirectory(std::string directory) {
+  g_directory = std::move(directory);
   g_skipped = 0;
 }
 
 std::vector<LogRecord> RecordedLog() {
   std::vector<LogRecord> records;
-  if (g_capture == nullptr) return records;
-  const auto lines = g_capture->Lines();
+  const auto lines = AllLines();
   // A line: the time, " | ", the nine-character tag, "|", the area padded
   // to 50, "| ", the message.
   for (std::size_t i = g_skipped; i < lines.size(); ++i) {
@@ -37,7 +67,7 @@ std::vector<LogRecord> RecordedLog() {
 }
 
 void ClearRecordedLog() {
-  if (g_capture != nullptr) g_skipped = g_capture->Lines().size();
+  g_skipped = AllLines().size();
 }
 
 int FindLog(std::string_view text, std::string_view area, int from) {

@@ -18,6 +18,10 @@ struct LogRecord {
 
 // Reads the real logger's lines back through the LogCapture a fixture runs.
 void UseLogCapture(LogCapture* capture);
+// Reads the lines from the log files in `directory` instead, for a program
+// that moves its log (the installed service's own log folder); empty goes
+// back to the capture.
+void UseLogDirectory(std::string directory);
 
 // The log lines written since the last Clear, oldest first.
 std::vector<LogRecord> RecordedLog();
