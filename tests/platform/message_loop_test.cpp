@@ -89,7 +89,7 @@ TEST_F(MessageLoopTest, ProcessMessagesInsideAHandlerNeverReentersThatTimer) {
 
   // The slow tick lets the posted message and the other timer through, but
   // not itself, although it came due again.
-  EXPECT_EQ(events_, (std::vector<std::string>{"posted", "slow begin", "other", "other", "slow end"}));
+  EXPECT_EQ(events_, (std::vector<std::string>{"posted", "slow begin", "other", "other", "other", "slow end"}));
 }
 
 TEST_F(MessageLoopTest, HandlerErrorsGoToTheErrorHandlerAndTheLoopGoesOn) {
