@@ -11,15 +11,4 @@ class TConnectorScan final : public TInventoryScan {
   void ScanInventory(TdlgConnectorLogic& ALogic) override;
 };
 
-// The production database access (the shared Retail Pro session and its
-// queries) lives in retail_pro_access.cpp.
-class TConnectorDatabase final : public TRetailProAccess {
- public:
-  void GetSession() override;
-  void ReleaseSession() override;
-  void GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) override;
-  void GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) override;
-  bool DoesLocalUPCExist() override;
-};
-
 }  // namespace lumora

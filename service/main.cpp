@@ -3,6 +3,7 @@
 #include "platform/executable.h"
 #include "platform/wait_clock.h"
 #include "service/connector_scan.h"
+#include "service/retail_pro_access.h"
 #include "service/uLumoraRPro9Service.h"
 
 int main(int argc, char** argv) {

@@ -1,5 +1,5 @@
 #include "foundation/exceptions.h"
-#include "service/connector_scan.h"
+#include "service/retail_pro_access.h"
 
 namespace lumora {
 
