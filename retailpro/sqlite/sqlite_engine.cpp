@@ -29,6 +29,12 @@ bool IsWordChar(char c) {
          c == '$' || c == '#';
 }
 
+std::string_view NextWord(std::string_view sql, std::size_t from) {
+  std::size_t end = from;
+  while (end < sql.size() && IsWordChar(sql[end])) ++end;
+  return sql.substr(from, end - from);
+}
+
 [[noreturn]] void Fail(sqlite3* db, const std::string& what) {
   throw EDatabaseError(what + ": " + sqlite3_errmsg(db));
 }
@@ -243,10 +249,15 @@ std::string RewriteOracleWords(std::string_view sql) {
       while (end < sql.size() && IsWordChar(sql[end])) ++end;
       const std::string_view word = sql.substr(i, end - i);
       out.append(word);
-      if (EqualsIgnoringCase(word, "sysdate") && (i == 0 || sql[i - 1] != '.')) {
-        std::size_t next = end;
-        while (next < sql.size() && static_cast<unsigned char>(sql[next]) <= ' ') ++next;
-        if (next == sql.size() || sql[next] != '(') out.append("()");
+      std::size_t next = end;
+      while (next < sql.size() && static_cast<unsigned char>(sql[next]) <= ' ') ++next;
+      const bool qualified = i > 0 && sql[i - 1] == '.';
+      if (EqualsIgnoringCase(word, "sysdate") && !qualified &&
+          (next == sql.size() || sql[next] != '(')) {
+        out.append("()");
+      } else if ((EqualsIgnoringCase(word, "asc") || EqualsIgnoringCase(word, "desc")) &&
+                 !EqualsIgnoringCase(NextWord(sql, next), "nulls")) {
+        out.append(EqualsIgnoringCase(word, "asc") ? " nulls last" : " nulls first");
       }
       i = end;
     } else {

@@ -16,10 +16,14 @@ namespace lumora {
 // sys.all_tables and sys.all_tab_columns. Raises EDatabaseError.
 std::unique_ptr<DbEngine> OpenSqliteEngine(const std::string& path);
 
-// The one change made to a text before SQLite sees it: the bare word SYSDATE
-// (outside literals, quoted names and comments, not already called, not
-// qualified) becomes the call SYSDATE(), because SQLite has no niladic
-// functions. Everything else reaches SQLite as written.
+// The two changes made to a text before SQLite sees it, both on words outside
+// literals, quoted names and comments:
+//  * the bare word SYSDATE (not qualified, not already called) becomes the
+//    call SYSDATE(), because SQLite has no functions called without brackets;
+//  * an explicit ASC or DESC gets Oracle's null placement (ASC NULLS LAST,
+//    DESC NULLS FIRST) unless it states its own, because SQLite places nulls
+//    the other way round and the result's order is part of what it means.
+// Everything else reaches SQLite as written.
 std::string RewriteOracleWords(std::string_view sql);
 
 }  // namespace lumora
