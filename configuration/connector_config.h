@@ -6,20 +6,25 @@
 #include <string_view>
 #include <vector>
 
+#include "configuration/time_values.h"
 #include "foundation/date_time.h"
 
 namespace lumora {
-
-// The time-of-day value that marks an unset slot; a slot is set when its
-// value is greater than -0.5.
-inline constexpr double kUnsetTime = -1.0;
-inline bool IsTimeSet(double value) { return value > -0.5; }
 
 // One entry of ClientIDs: the subsidiary number, ".", the store number, "="
 // and the client ID. The name runs up to the first "=".
 using TClientIDEntry = std::string;
 std::string_view ClientIDName(std::string_view entry);
 std::string_view ClientIDValue(std::string_view entry);
+
+// The weekly run times: 7 rows (Sunday first) of 6 slots.
+using TScheduleTimes = std::array<std::array<double, 6>, 7>;
+
+constexpr TScheduleTimes UnsetScheduleTimes() {
+  TScheduleTimes times{};
+  for (auto& day : times) day.fill(kUnsetTime);
+  return times;
+}
 
 // The process-wide configuration record, one field per configuration key.
 // Fields carry the start values a program has before its first load.
@@ -31,8 +36,9 @@ struct TConnectorConfig {
   double sleepend = 1.0 / 86400.0;        // 00:00:01
   std::int32_t oracledelay = 120000;      // milliseconds
   TDateTime lastquery = 0.0;              // local time; 0 = never
-  // 7 rows (Sunday first) x 6 slots; Init marks them all unset.
-  std::array<std::array<double, 6>, 7> ScheduleTimes{};
+  // 7 rows (Sunday first) x 6 slots; unset until a load sets them (Init
+  // marks them unset again).
+  TScheduleTimes ScheduleTimes = UnsetScheduleTimes();
   bool runimmediate = false;
   bool restartonmissingdata = false;
   bool notifyonstartup = false;

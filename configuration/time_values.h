@@ -12,6 +12,11 @@
 
 namespace lumora {
 
+// The time-of-day value that marks an unset slot; a slot is set when its
+// value is greater than -0.5.
+inline constexpr double kUnsetTime = -1.0;
+inline bool IsTimeSet(double value) { return value > -0.5; }
+
 // "hh:nn ampm" of the value's time of day (seconds dropped), or empty text
 // when the value is unset (not greater than -0.5).
 std::string FormatTimeOfDay(double value);

@@ -1,0 +1,218 @@
+#include "configuration/config_file.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "configuration/client_ids_text.h"
+#include "configuration/time_values.h"
+#include "platform/ansi_code_page.h"
+
+namespace lumora {
+namespace {
+
+constexpr std::array<const char*, 7> kDayNames = {"sunday",   "monday", "tuesday", "wednesday",
+                                                  "thursday", "friday", "saturday"};
+constexpr int kSlotsPerDay = 6;
+
+// Every key the file knows, in the order they are written. The schedule keys
+// sit between "lastquery" and "loglevel".
+enum KeyIndex : int {
+  kClientIds,
+  kScanScheduling,
+  kScanInterval,
+  kSleepBegin,
+  kSleepEnd,
+  kOracleDelay,
+  kLastQuery,
+  kFirstSlot,
+  kLogLevel = kFirstSlot + 7 * kSlotsPerDay,
+  kRunImmediate,
+  kRestartOnMissingData,
+  kNotifyOnStartup,
+  kKeyCount
+};
+
+std::string SlotKey(int day, int slot) {
+  return std::string(kDayNames[static_cast<std::size_t>(day)]) + "time" + std::to_string(slot + 1);
+}
+
+const std::array<std::string, kKeyCount>& KeyNames() {
+  static const std::array<std::string, kKeyCount> names = [] {
+    std::array<std::string, kKeyCount> n;
+    n[kClientIds] = "clientids";
+    n[kScanScheduling] = "scanscheduling";
+    n[kScanInterval] = "scaninterval";
+    n[kSleepBegin] = "sleepbegin";
+    n[kSleepEnd] = "sleepend";
+    n[kOracleDelay] = "oracledelay";
+    n[kLastQuery] = "lastquery";
+    for (int day = 0; day < 7; ++day) {
+      for (int slot = 0; slot < kSlotsPerDay; ++slot) {
+        n[static_cast<std::size_t>(kFirstSlot + day * kSlotsPerDay + slot)] = SlotKey(day, slot);
+      }
+    }
+    n[kLogLevel] = "loglevel";
+    n[kRunImmediate] = "runimmediate";
+    n[kRestartOnMissingData] = "restartonmissingdata";
+    n[kNotifyOnStartup] = "notifyonstartup";
+    return n;
+  }();
+  return names;
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The index of a key, compared without regard to ASCII case; -1 when unknown.
+int FindKey(std::string_view key) {
+  const auto& names = KeyNames();
+  for (int i = 0; i < kKeyCount; ++i) {
+    const std::string& name = names[static_cast<std::size_t>(i)];
+    if (name.size() != key.size()) continue;
+    bool same = true;
+    for (std::size_t k = 0; k < key.size() && same; ++k) same = AsciiLower(key[k]) == name[k];
+    if (same) return i;
+  }
+  return -1;
+}
+
+// An optional sign followed by digits that fits 32 bits; nothing else.
+std::optional<std::int32_t> ReadInt32(std::string_view text) {
+  std::size_t pos = 0;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  if (pos == text.size()) return std::nullopt;
+  std::int64_t value = 0;
+  for (; pos < text.size(); ++pos) {
+    const char c = text[pos];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > std::int64_t{1} << 31) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
+void AddLine(std::string& text, int key, const std::string& value) {
+  if (value.empty()) return;
+  text += KeyNames()[static_cast<std::size_t>(key)];
+  text += '=';
+  text += value;
+  text += "\r\n";
+}
+
+// The ScheduleTimes slot of a schedule key, for a const or mutable record.
+template <class Config>
+auto& Slot(Config& config, int key) {
+  const auto offset = static_cast<std::size_t>(key - kFirstSlot);
+  return config.ScheduleTimes[offset / kSlotsPerDay][offset % kSlotsPerDay];
+}
+
+}  // namespace
+
+void ScrambleConfigBytes(std::string& bytes) {
+  for (char& c : bytes) c = static_cast<char>(static_cast<unsigned char>(c) ^ kConfigMask);
+}
+
+std::string ConfigFileText(const TConnectorConfig& config, int loglevel) {
+  std::string text;
+  AddLine(text, kClientIds, ClientIDsToText(config.clientids));
+  AddLine(text, kScanScheduling, std::to_string(config.scanscheduling));
+  AddLine(text, kScanInterval, std::to_string(config.scaninterval));
+  AddLine(text, kSleepBegin, FormatTimeOfDay(config.sleepbegin));
+  AddLine(text, kSleepEnd, FormatTimeOfDay(config.sleepend));
+  AddLine(text, kOracleDelay, std::to_string(config.oracledelay));
+  AddLine(text, kLastQuery, FormatStoredTimestamp(config.lastquery));
+  for (int key = kFirstSlot; key < kLogLevel; ++key) {
+    AddLine(text, key, FormatTimeOfDay(Slot(config, key)));
+  }
+  AddLine(text, kLogLevel, std::to_string(loglevel));
+  AddLine(text, kRunImmediate, config.runimmediate ? "1" : "0");
+  AddLine(text, kRestartOnMissingData, BoolToText(config.restartonmissingdata));
+  AddLine(text, kNotifyOnStartup, BoolToText(config.notifyonstartup));
+  return text;
+}
+
+std::string ConfigFileBytes(const TConnectorConfig& config, int loglevel) {
+  std::string bytes = platform::ToAnsi(ConfigFileText(config, loglevel));
+  ScrambleConfigBytes(bytes);
+  return bytes;
+}
+
+TConfigParseResult ParseConfigFile(std::string_view bytes, TConnectorConfig& config) {
+  TConfigParseResult result;
+  std::string text;
+  {
+    std::string ansi(bytes);
+    ScrambleConfigBytes(ansi);
+    text = platform::FromAnsi(ansi);
+  }
+
+  // One pass over the lines: remember the first value of every known key and
+  // rebuild the text with CR LF line ends. Lines are split at CR LF, CR or LF.
+  std::array<std::optional<std::string_view>, kKeyCount> values;
+  result.loaded_text.reserve(text.size() + text.size() / 8);
+  const std::string_view all(text);
+  std::size_t pos = 0;
+  while (pos < all.size()) {
+    std::size_t end = all.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = all.size();
+    const std::string_view line = all.substr(pos, end - pos);
+    result.loaded_text += line;
+    result.loaded_text += "\r\n";
+    if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
+      const int key = FindKey(line.substr(0, equals));
+      if (key >= 0 && !values[static_cast<std::size_t>(key)]) {
+        values[static_cast<std::size_t>(key)] = line.substr(equals + 1);
+      }
+    }
+    pos = end;
+    if (pos < all.size() && all[pos] == '\r') {
+      ++pos;
+      if (pos < all.size() && all[pos] == '\n') ++pos;
+    } else if (pos < all.size()) {
+      ++pos;  // LF
+    }
+  }
+  const auto value = [&](int key) { return values[static_cast<std::size_t>(key)].value_or(""); };
+
+  // The keys are applied in a fixed order; only the changed flag depends on it.
+  const std::string_view ids = value(kClientIds);
+  config.clientids = ids.find('=') == std::string_view::npos ? std::vector<std::string>{}
+                                                             : ClientIDsFromText(ids);
+  const std::string_view scheduling = TrimBlanks(value(kScanScheduling));
+  config.scanscheduling = ReadInt32(scheduling).value_or(1);
+
+  const std::int32_t old_interval = config.scaninterval;
+  config.scaninterval = ReadInt32(value(kScanInterval)).value_or(600000);
+  result.changed = config.scaninterval != old_interval;
+
+  const auto read_time = [&](double& field, int key) {
+    const double before = field;
+    field = ReadTimeOfDay(value(key), before);
+    if (field != before) result.changed = true;
+  };
+  read_time(config.sleepbegin, kSleepBegin);
+  read_time(config.sleepend, kSleepEnd);
+  config.oracledelay = ReadInt32(value(kOracleDelay)).value_or(120000);
+  config.lastquery = ParseStoredTimestamp(value(kLastQuery));
+  for (int key = kFirstSlot; key < kLogLevel; ++key) read_time(Slot(config, key), key);
+
+  result.loglevel = ReadInt32(value(kLogLevel)).value_or(1);
+  config.restartonmissingdata = TextToBool(value(kRestartOnMissingData));
+  config.notifyonstartup = TextToBool(value(kNotifyOnStartup));
+  config.runimmediate = value(kRunImmediate) == "1";
+  return result;
+}
+
+}  // namespace lumora
