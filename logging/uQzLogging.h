@@ -4,6 +4,7 @@
 // functions below; they forward to the program's one logger (GlobalLogger)
 // and do nothing while it does not exist. Logging never raises.
 
+#include <chrono>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -40,6 +41,20 @@ void SetGlobalLogLevel(int Value);
 // The logger's level, or -1 when no logger exists.
 int GlobalLogLevel();
 void SetGlobalLoggingEnabled(bool Value);
+
+// Module start and end. Each program's main calls StartLoggingModule first,
+// right after platform::RecordArguments and before anything that logs: it
+// reads the "loglevel", "logmachine" and "tracelogdir" switches from the
+// program's arguments. EndLoggingModule, the last call of main, ends every
+// logger that is still running (draining its queue) and empties LogDir and
+// TraceLogDir.
+void StartLoggingModule();
+void EndLoggingModule();
+
+// Waits until every line logged so far is in the file (true), or the time-out
+// passes (false). For tests and for a program that is about to hand its log
+// file on; normal code never needs it.
+bool DrainGlobalLog(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // The log directory (module setting LogDir). Initially "logs" + separator;
 // made absolute under ExeDir by the first StartLogging. The service's engine

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "foundation/date_time.h"
+
+namespace lumora {
+
+// The daily log file's full path: directory, module name, "_", the start time
+// as "yyyymmdd" (plus "_hhnnsszzz" with the time part on), ".log".
+std::string LogFileName(std::string_view directory, std::string_view module_name,
+                        TDateTime start_time, bool include_time);
+
+// The log file of one logger. Opened for each burst of lines and closed after
+// it, so no handle is held between bursts. Only the writer thread opens,
+// writes and closes; other threads may read the file name and the counters.
+class TLogOutput {
+ public:
+  TLogOutput(std::string_view AModuleName, bool AIncludeTime);
+  virtual ~TLogOutput() = default;
+  TLogOutput(const TLogOutput&) = delete;
+  TLogOutput& operator=(const TLogOutput&) = delete;
+
+  void OpenLog();
+  void CloseLog();
+  // A flush is a close and a re-open, which also picks up a change of day.
+  void FlushLog();
+  // One line followed by CR LF; false when it did not reach the file.
+  bool WriteMsg(std::string_view msg);
+  // A block of complete lines, already ended by CR LF. Returns how many bytes
+  // reached the file; fewer than given means the write failed there.
+  std::size_t WriteBlock(std::string_view bytes);
+
+  const std::string& ModuleName() const { return FModuleName; }
+  bool IncludeTime() const { return FIncludeTime; }
+  bool IsOpen() const;
+  // Full path of the file most recently opened; empty before the first open.
+  std::string Filename() const;
+  // How many flushes (close and re-open) have happened so far.
+  std::uint64_t FlushCount() const { return flush_count_.load(std::memory_order_relaxed); }
+
+ protected:
+  // Computes FFilename from LogDir, rolling FStartTime over on a new day.
+  void BuildFileName();
+  // Called under the output lock.
+  virtual void DoOpenLog() = 0;
+  virtual void DoCloseLog() = 0;
+  virtual std::size_t DoWrite(std::string_view bytes) = 0;
+
+  const std::string FModuleName;
+  const bool FIncludeTime;
+  TDateTime FStartTime;
+  std::string FFilename;
+  bool FOpen = false;
+
+ private:
+  mutable std::mutex FCS;
+  std::atomic<std::uint64_t> flush_count_{0};
+};
+
+// The log file written through the C runtime, appending in the ANSI code page
+// (the writer converts each line before it hands it over).
+class THandleLogOutput final : public TLogOutput {
+ public:
+  using TLogOutput::TLogOutput;
+  ~THandleLogOutput() override;
+
+ protected:
+  void DoOpenLog() override;
+  void DoCloseLog() override;
+  std::size_t DoWrite(std::string_view bytes) override;
+
+ private:
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, FileCloser> ofd;
+};
+
+}  // namespace lumora
