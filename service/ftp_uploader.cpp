@@ -1,0 +1,144 @@
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+
+#include "service/batch_uploader.h"
+
+namespace lumora {
+namespace {
+
+void InitCurlOnce() {
+  // curl_global_init is not thread-safe in every libcurl; do it once.
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// Feeds the batch to libcurl with each CR LF turned into LF. In transfer type
+// A libcurl itself ends every line with CR LF on the wire, so passing the
+// file's CR LF through would arrive as CR CR LF. A CR without LF is kept.
+class LineEndReader {
+ public:
+  explicit LineEndReader(TStream& stream) : stream_(stream) {}
+
+  size_t Fill(char* out, size_t room) {
+    size_t filled = 0;
+    while (filled < room) {
+      if (next_ == chunk_.size() && !Refill()) break;
+      const char c = chunk_[next_];
+      if (pending_cr_) {
+        pending_cr_ = false;
+        if (c != '\n') {
+          out[filled++] = '\r';
+          continue;  // c is looked at again with the CR out of the way
+        }
+      } else if (c == '\r') {
+        pending_cr_ = true;
+        ++next_;
+        continue;
+      }
+      out[filled++] = c;
+      ++next_;
+    }
+    if (filled < room && pending_cr_ && at_end_) {
+      pending_cr_ = false;
+      out[filled++] = '\r';
+    }
+    return filled;
+  }
+
+  // The stream's error, kept to be raised once libcurl has given up.
+  std::exception_ptr error;
+
+ private:
+  bool Refill() {
+    if (at_end_) return false;
+    chunk_.resize(16384);
+    const std::int32_t got = stream_.Read(chunk_.data(), static_cast<std::int32_t>(chunk_.size()));
+    chunk_.resize(static_cast<size_t>(std::max(got, 0)));
+    next_ = 0;
+    at_end_ = got <= 0;
+    return !at_end_;
+  }
+
+  TStream& stream_;
+  std::string chunk_;
+  size_t next_ = 0;
+  bool pending_cr_ = false;
+  bool at_end_ = false;
+};
+
+size_t ReadCallback(char* buffer, size_t size, size_t count, void* user) {
+  auto* reader = static_cast<LineEndReader*>(user);
+  try {
+    return reader->Fill(buffer, size * count);
+  } catch (...) {
+    reader->error = std::current_exception();
+    return CURL_READFUNC_ABORT;
+  }
+}
+
+std::string EscapedName(CURL* curl, const std::string& name) {
+  const std::unique_ptr<char, void (*)(void*)> escaped(
+      curl_easy_escape(curl, name.c_str(), static_cast<int>(name.size())), curl_free);
+  if (!escaped) throw EFtpError("Out of memory");
+  return escaped.get();
+}
+
+long Seconds(std::chrono::milliseconds ms) {
+  return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
+}
+
+}  // namespace
+
+TFtpUploader::TFtpUploader(TFtpSettings ASettings) : settings_(std::move(ASettings)) {
+  InitCurlOnce();
+}
+
+void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
+  if (settings_.Host.empty()) throw EFtpError("No FTP server is set for the upload");
+  const std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+  if (!curl) throw EFtpError("Cannot start an FTP session");
+  CURL* h = curl.get();
+
+  const std::string url = "ftp://" + settings_.Host + ":" + std::to_string(settings_.Port) + "/" +
+                          EscapedName(h, ARemoteName);
+  LineEndReader reader(AStream);
+  char error_text[CURL_ERROR_SIZE] = {};
+
+  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(h, CURLOPT_USERNAME, settings_.User.c_str());
+  curl_easy_setopt(h, CURLOPT_PASSWORD, settings_.Password.c_str());
+  curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error_text);
+  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+  // The endpoint is fixed: no proxy, whatever ftp_proxy or all_proxy say.
+  curl_easy_setopt(h, CURLOPT_PROXY, "");
+  curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
+  curl_easy_setopt(h, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
+  // Passive mode with the classic PASV of RFC 959.
+  curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 0L);
+  curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 1L);
+  curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
+  curl_easy_setopt(h, CURLOPT_READFUNCTION, ReadCallback);
+  curl_easy_setopt(h, CURLOPT_READDATA, &reader);
+  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(settings_.ConnectTimeout.count()));
+  curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, Seconds(settings_.ReplyTimeout));
+  // A data connection that stops moving is given up after the reply time-out.
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, Seconds(settings_.ReplyTimeout));
+
+  const CURLcode result = curl_easy_perform(h);
+  if (reader.error) std::rethrow_exception(reader.error);
+  if (result != CURLE_OK) {
+    long reply = 0;
+    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
+    std::string text = error_text[0] != '\0' ? error_text : curl_easy_strerror(result);
+    if (reply != 0) text += " (reply " + std::to_string(reply) + ")";
+    throw EFtpError(text);
+  }
+}
+
+}  // namespace lumora
