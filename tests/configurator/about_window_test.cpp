@@ -27,7 +27,9 @@ TEST(AboutVersion, SplitsVersionAndRelease) {
     const TVersionLabels labels = SplitVersion(row.file_version);
     EXPECT_EQ(labels.version, row.version) << row.file_version;
     EXPECT_EQ(labels.release.has_value(), row.release != nullptr) << row.file_version;
-    if (row.release && labels.release) EXPECT_EQ(*labels.release, row.release) << row.file_version;
+    if (row.release && labels.release) {
+      EXPECT_EQ(*labels.release, row.release) << row.file_version;
+    }
   }
 }
 

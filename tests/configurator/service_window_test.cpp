@@ -171,7 +171,9 @@ TEST_F(ServiceWindowTest, EachStateShowsItsTextAndAction) {
               std::string("LumoraRPro9Connector: ") + row.label)
         << "state " << row.state;
     EXPECT_EQ(window_.btnAction->isVisibleTo(&window_), row.button_visible) << "state " << row.state;
-    if (row.caption) EXPECT_EQ(window_.btnAction->text().toStdString(), row.caption);
+    if (row.caption) {
+      EXPECT_EQ(window_.btnAction->text().toStdString(), row.caption);
+    }
     EXPECT_EQ(window_.PendingAction(), row.action) << "state " << row.state;
   }
 }
