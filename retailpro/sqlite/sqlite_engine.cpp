@@ -41,8 +41,10 @@ std::string_view NextWord(std::string_view sql, std::size_t from) {
 
 // The catalog Oracle keeps for every schema, here derived from the file's own
 // tables under the owner CMS with names in upper case, so that a check for a
-// column answers from the real schema. Built in an attached in-memory
-// database named "sys", because the file itself is opened read-only.
+// column answers from the real schema. It lives in an in-memory database
+// attached as "sys"; the Retail Pro file itself is attached read-only as
+// "cms". SQLite finds unqualified table names in any attached database, so
+// the texts need no schema prefix.
 constexpr const char* kCatalogSql = R"sql(
 ATTACH DATABASE ':memory:' AS sys;
 CREATE TABLE sys.all_tables (owner TEXT NOT NULL, table_name TEXT NOT NULL,
@@ -51,14 +53,31 @@ CREATE TABLE sys.all_tab_columns (owner TEXT NOT NULL, table_name TEXT NOT NULL,
   column_name TEXT NOT NULL, data_type TEXT, column_id INTEGER, nullable TEXT,
   PRIMARY KEY (owner, table_name, column_name));
 INSERT INTO sys.all_tables (owner, table_name)
-  SELECT 'CMS', upper(m.name) FROM main.sqlite_schema m
+  SELECT 'CMS', upper(m.name) FROM cms.sqlite_schema m
   WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\_%' ESCAPE '\';
 INSERT INTO sys.all_tab_columns (owner, table_name, column_name, data_type, column_id, nullable)
   SELECT 'CMS', upper(m.name), upper(c.name), upper(c.type), c.cid + 1,
          CASE c."notnull" WHEN 0 THEN 'Y' ELSE 'N' END
-  FROM main.sqlite_schema m, pragma_table_info(m.name, 'main') c
+  FROM cms.sqlite_schema m, pragma_table_info(m.name, 'cms') c
   WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\_%' ESCAPE '\';
 )sql";
+
+// A file name as an SQLite URI that opens it read-only.
+std::string ReadOnlyUri(const std::string& path) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (IsWordChar(c) || c == '/' || c == '.' || c == '-' || c == '~') {
+      uri.push_back(c);
+    } else {
+      uri.push_back('%');
+      uri.push_back(kHex[byte >> 4]);
+      uri.push_back(kHex[byte & 15]);
+    }
+  }
+  return uri + "?mode=ro";
+}
 
 class SqliteCursor final : public DbCursor {
  public:
@@ -119,12 +138,25 @@ class SqliteCursor final : public DbCursor {
 class SqliteEngine final : public DbEngine {
  public:
   explicit SqliteEngine(const std::string& path) {
+    // No mutex of SQLite's own: the connection's users take turns.
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = sqlite3_open_v2(":memory:", &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     db_.reset(raw);
     if (rc != SQLITE_OK) {
       if (!db_) throw EDatabaseError("Cannot open the database \"" + path + "\": out of memory");
       Fail(db_.get(), "Cannot open the database \"" + path + "\"");
+    }
+    {
+      sqlite3_stmt* attach = nullptr;
+      if (sqlite3_prepare_v2(db_.get(), "ATTACH DATABASE ? AS cms", -1, &attach, nullptr) != SQLITE_OK) {
+        Fail(db_.get(), "Cannot open the database \"" + path + "\"");
+      }
+      StatementHandle statement(attach);
+      const std::string uri = ReadOnlyUri(path);
+      sqlite3_bind_text(attach, 1, uri.c_str(), static_cast<int>(uri.size()), SQLITE_TRANSIENT);
+      if (sqlite3_step(attach) != SQLITE_DONE) Fail(db_.get(), "Cannot open the database \"" + path + "\"");
     }
     sqlite3_extended_result_codes(db_.get(), 1);
     // A writer (the demo generator, a restore) may hold the file briefly.

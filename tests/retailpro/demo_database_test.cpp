@@ -16,7 +16,7 @@ std::string Dump(TVerrinConnection& connection) {
                             "invn_sbs", "invn_sbs_qty", "so", "so_item", "tord", "tord_item",
                             "tord_qty"}) {
     TVerrinDataset query(connection);
-    query.SetSQL(std::string("select * from ") + table + " order by 1, 2, 3");
+    query.SetSQL(std::string("select * from ") + table + " order by rowid");
     for (query.Open(); !query.Eof(); query.Next()) {
       for (int i = 0; i < query.FieldCount(); ++i) {
         const DbValue& v = query.Field(i);

@@ -9,7 +9,7 @@ void ExecSql(const std::filesystem::path& db, std::string_view sql) {
   ASSERT_EQ(sqlite3_open(db.c_str(), &raw), SQLITE_OK);
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> handle(raw, sqlite3_close);
   char* message = nullptr;
-  const int rc = sqlite3_exec(raw, std::string(sql).c_str(), nullptr, nullptr, &message);
+  const int rc = sqlite3_exec(raw, ("PRAGMA synchronous = OFF; BEGIN;" + std::string(sql) + "; COMMIT;").c_str(), nullptr, nullptr, &message);
   const std::string text = message != nullptr ? message : "";
   sqlite3_free(message);
   ASSERT_EQ(rc, SQLITE_OK) << text << "\n in: " << sql;
