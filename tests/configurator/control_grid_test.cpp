@@ -23,6 +23,7 @@ class ControlGridTest : public ::testing::Test {
     grid_.AddPanel(row);
     return row;
   }
+  QApplication& app_ = test::App();  // before any widget
   TControlGrid grid_;
 };
 

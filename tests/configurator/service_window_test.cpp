@@ -140,6 +140,7 @@ class ServiceWindowTest : public ServiceControlTest {
     test::App();
     window_.SetPollDelay(1);
   }
+  QApplication& app_ = test::App();  // before any widget
   TfrmCheckService window_{control_};
 };
 
