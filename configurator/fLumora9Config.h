@@ -28,7 +28,7 @@
 namespace lumora {
 
 // The receiving service's FTP host, the FTP test's starting text.
-inline constexpr const char* kDefaultFtpHost = "ftp.lumora.com";
+inline constexpr const char* kDefaultFtpHost = LUMORA_DEFAULT_FTP_HOST;
 
 // What the window works with besides the configuration record.
 struct TConfiguratorServices {
