@@ -1,6 +1,7 @@
 #include "configurator/fLumoraCheckService.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include "configurator/product_mark.h"
@@ -114,6 +115,10 @@ void TfrmCheckService::ShowServiceState(int state) {
 
 void TfrmCheckService::btnActionClick() {
   const std::string service = FServiceName.toStdString();
+  // The start wait keeps the window responsive; a second click meanwhile
+  // must not start a second wait inside the first.
+  btnAction->setEnabled(false);
+  const auto enable_again = qScopeGuard([this] { btnAction->setEnabled(true); });
   if (action_tag_ == kStartAction) {
     lblStatus->setText(QStringLiteral("Starting..."));
     QApplication::processEvents();

@@ -1,6 +1,5 @@
 #include "tests/configurator/qt_test_support.h"
 
-#include "configurator/configurator_application.h"
 #include "foundation/exceptions.h"
 
 namespace lumora::test {
@@ -54,13 +53,7 @@ class TTableSource final : public TRecordSource {
 
 }  // namespace
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "configurator_tests";
-  static char* argv[] = {name, nullptr};
-  static TConfiguratorApplication app(argc, argv);
-  return app;
-}
+QApplication& App() { return *static_cast<QApplication*>(QCoreApplication::instance()); }
 
 TRecordingMessages::TRecordingMessages() { SetMessages(this); }
 TRecordingMessages::~TRecordingMessages() { SetMessages(nullptr); }

@@ -18,8 +18,9 @@
 
 namespace lumora::test {
 
-// The one application object of a test program (the configurator's own,
-// with its general error message).
+// The one application object of a test program: the configurator's own,
+// with its general error message, created by the tests' main before any test
+// runs and destroyed after the last (qt_test_main.cpp).
 QApplication& App();
 
 // Records what the windows tell the operator, in order: "wait: <text>",

@@ -10,6 +10,7 @@
 
 #include "configuration/config_file.h"
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "configurator/configurator_application.h"
 #include "configurator/fLumora9About.h"
 #include "configurator/fLumora9Config.h"
 #include "configurator/fLumora9Preview.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
   }
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const QString folder = QString::fromLocal8Bit(argv[1]);
-  test::App();
+  TConfiguratorApplication app(argc, argv);
   test::TRecordingMessages messages;
   test::TempDir dir;
   SetExeDir(dir.dir());
