@@ -287,6 +287,8 @@ TEST_F(ConfigWindowTest, TheFtpTestLogsInToARealServer) {
   const std::string commands = server.Commands();
   EXPECT_NE(commands.find("USER " + server.user()), std::string::npos) << commands;
   EXPECT_NE(commands.find("PASS"), std::string::npos) << commands;
+  EXPECT_NE(commands.find("QUIT"), std::string::npos) << commands;
+  EXPECT_EQ(commands.find("RETR"), std::string::npos) << commands;
 
   messages_.events.clear();
   window.edtFTPPassword->setText("wrong");
