@@ -85,23 +85,21 @@ void TQzLogger::Write(std::string_view AMsg, std::string_view AType, std::string
 }
 
 void TQzLogger::logenter(int ALevel, std::string_view AArea, std::string_view AProcID) noexcept {
-  if (ALevel > LogLevel()) return;
-  try {
-    std::string msg;
-    if (!AProcID.empty()) msg.append("[").append(AProcID).append("] ");
-    msg += "BEGIN";
-    log(ALevel, msg, TagEnter, AArea);
-  } catch (...) {
-  }
+  LogTrace(ALevel, AArea, AProcID, "BEGIN", TagEnter);
 }
 
 void TQzLogger::logexit(int ALevel, std::string_view AArea, std::string_view AProcID) noexcept {
+  LogTrace(ALevel, AArea, AProcID, "END", TagExit);
+}
+
+void TQzLogger::LogTrace(int ALevel, std::string_view AArea, std::string_view AProcID,
+                         std::string_view AWord, std::string_view AType) noexcept {
   if (ALevel > LogLevel()) return;
   try {
     std::string msg;
     if (!AProcID.empty()) msg.append("[").append(AProcID).append("] ");
-    msg += "END";
-    log(ALevel, msg, TagExit, AArea);
+    msg.append(AWord);
+    log(ALevel, msg, AType, AArea);
   } catch (...) {
   }
 }
@@ -190,6 +188,7 @@ void TQzLogger::err(std::string_view AMsg, std::string_view AMethod) noexcept {
 
 void TQzLogger::SetLogLevel(int Value) {
   FLogLevel.store(Value, std::memory_order_relaxed);
+  if (GlobalLogger() == this) detail::global_log_level.store(Value, std::memory_order_relaxed);
   if (Value != 0 && AnnounceLogLevelChanges()) {
     log(0, "LogLevel set to " + std::to_string(Value), TagInfo, {});
   }

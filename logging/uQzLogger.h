@@ -98,6 +98,9 @@ class TQzLogger {
   // Builds the payload and enqueues it; the level test has passed.
   void Write(std::string_view AMsg, std::string_view AType, std::string_view AArea) noexcept;
   void LogBanner();
+  // logenter and logexit: "[AProcID] " when given, then AWord.
+  void LogTrace(int ALevel, std::string_view AArea, std::string_view AProcID, std::string_view AWord,
+                std::string_view AType) noexcept;
 
   const std::string FModuleName;
   const bool FIncludeTime;

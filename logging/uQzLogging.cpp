@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -13,11 +14,15 @@
 namespace lumora {
 namespace {
 
-// Any thread reads GlobalLogger without a lock. An ended global logger is
-// therefore not freed at once, since another thread may just have read the
-// pointer: it is parked here and freed at module end. Its calls are dropped.
+// Any thread reads GlobalLogger without a lock; it is constant-initialised so
+// that a call the level filters out costs a load and a comparison.
+std::atomic<TQzLogger*> g_global{nullptr};
+
+// An ended global logger is not freed at once, since another thread may just
+// have read the pointer: it is parked here and freed at module end. Its calls
+// are dropped.
 struct ModuleLoggers {
-  std::atomic<TQzLogger*> global{nullptr};
+  std::atomic<TQzLogger*>& global = g_global;
   std::vector<std::unique_ptr<TQzLogger>> retired;
 };
 
@@ -29,12 +34,13 @@ ModuleLoggers& Loggers() {
   return loggers;
 }
 
-TQzLogger* Global() { return Loggers().global.load(std::memory_order_acquire); }
+TQzLogger* Global() { return g_global.load(std::memory_order_acquire); }
 
 void RetireGlobal() {
   ModuleLoggers& loggers = Loggers();
   TQzLogger* logger = loggers.global.exchange(nullptr, std::memory_order_acq_rel);
   if (logger == nullptr) return;
+  detail::global_log_level.store(INT_MIN, std::memory_order_relaxed);
   loggers.retired.emplace_back(logger);
   logger->EndLogging();
 }
@@ -43,12 +49,10 @@ void RetireGlobal() {
 
 TQzLogger* GlobalLogger() { return Global(); }
 
+namespace detail {
+
 void Log(int ALevel, std::string_view AMsg, std::string_view AType, std::string_view AArea) {
   if (TQzLogger* logger = Global()) logger->log(ALevel, AMsg, AType, AArea);
-}
-
-void LogInfo(int ALevel, std::string_view AMsg, std::string_view AArea) {
-  if (TQzLogger* logger = Global()) logger->log(ALevel, AMsg, TagInfo, AArea);
 }
 
 void LogErr(std::string_view AMsg, std::string_view AMethod) {
@@ -76,6 +80,8 @@ void LogValue(int ALevel, std::string_view AValueName, std::string_view AValue, 
   if (TQzLogger* logger = Global()) logger->logvalue(ALevel, AValueName, AValue, ADots, AType, AArea);
 }
 
+}  // namespace detail
+
 void StartGlobalLog(std::string_view AModuleName, bool AIncludeTime) {
   try {
     ModuleLoggers& loggers = Loggers();
@@ -83,6 +89,7 @@ void StartGlobalLog(std::string_view AModuleName, bool AIncludeTime) {
     if (logger == nullptr) {
       logger = new TQzLogger(AModuleName, AIncludeTime);
       loggers.global.store(logger, std::memory_order_release);
+      detail::global_log_level.store(logger->LogLevel(), std::memory_order_relaxed);
     }
     logger->StartLogging();
   } catch (...) {

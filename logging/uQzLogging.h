@@ -4,7 +4,9 @@
 // functions below; they forward to the program's one logger (GlobalLogger)
 // and do nothing while it does not exist. Logging never raises.
 
+#include <atomic>
 #include <chrono>
+#include <climits>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -20,16 +22,51 @@ inline constexpr std::string_view TagDebug = " DEBUG   ";
 inline constexpr std::string_view TagEnter = " >> ENTER";
 inline constexpr std::string_view TagExit = " << EXIT ";
 
-void Log(int ALevel, std::string_view AMsg, std::string_view AType = TagInfo,
-         std::string_view AArea = {});
-void LogInfo(int ALevel, std::string_view AMsg, std::string_view AArea = {});
-void LogErr(std::string_view AMsg, std::string_view AMethod = {});
-void LogExc(const std::exception& E, std::string_view AMethod, std::string_view AProcID = {});
-void LogDbg(std::string_view AMsg, std::string_view AMethod = {});
-void LogEnter(int ALevel, std::string_view AArea, std::string_view AProcID = {});
-void LogExit(int ALevel, std::string_view AArea, std::string_view AProcID = {});
+namespace detail {
+// The global logger's level, INT_MIN while there is none. The module
+// functions test it inline, so a call that the level filters out costs one
+// load and one comparison before any argument is passed on. The logger checks
+// its own level again behind it.
+inline std::atomic<int> global_log_level{INT_MIN};
+inline bool GlobalWants(int level) { return level <= global_log_level.load(std::memory_order_relaxed); }
+
+void Log(int ALevel, std::string_view AMsg, std::string_view AType, std::string_view AArea);
+void LogErr(std::string_view AMsg, std::string_view AMethod);
+void LogExc(const std::exception& E, std::string_view AMethod, std::string_view AProcID);
+void LogDbg(std::string_view AMsg, std::string_view AMethod);
+void LogEnter(int ALevel, std::string_view AArea, std::string_view AProcID);
+void LogExit(int ALevel, std::string_view AArea, std::string_view AProcID);
 void LogValue(int ALevel, std::string_view AValueName, std::string_view AValue, int ADots,
-              std::string_view AType = TagInfo, std::string_view AArea = {});
+              std::string_view AType, std::string_view AArea);
+}  // namespace detail
+
+inline void Log(int ALevel, std::string_view AMsg, std::string_view AType = TagInfo,
+                std::string_view AArea = {}) {
+  if (detail::GlobalWants(ALevel)) detail::Log(ALevel, AMsg, AType, AArea);
+}
+inline void LogInfo(int ALevel, std::string_view AMsg, std::string_view AArea = {}) {
+  if (detail::GlobalWants(ALevel)) detail::Log(ALevel, AMsg, TagInfo, AArea);
+}
+inline void LogErr(std::string_view AMsg, std::string_view AMethod = {}) {
+  if (detail::GlobalWants(0)) detail::LogErr(AMsg, AMethod);
+}
+inline void LogExc(const std::exception& E, std::string_view AMethod, std::string_view AProcID = {}) {
+  if (detail::GlobalWants(0)) detail::LogExc(E, AMethod, AProcID);
+}
+// Debug lines are level 9 and need LoggingEnabled as well.
+inline void LogDbg(std::string_view AMsg, std::string_view AMethod = {}) {
+  if (detail::GlobalWants(9)) detail::LogDbg(AMsg, AMethod);
+}
+inline void LogEnter(int ALevel, std::string_view AArea, std::string_view AProcID = {}) {
+  if (detail::GlobalWants(ALevel)) detail::LogEnter(ALevel, AArea, AProcID);
+}
+inline void LogExit(int ALevel, std::string_view AArea, std::string_view AProcID = {}) {
+  if (detail::GlobalWants(ALevel)) detail::LogExit(ALevel, AArea, AProcID);
+}
+inline void LogValue(int ALevel, std::string_view AValueName, std::string_view AValue, int ADots,
+                     std::string_view AType = TagInfo, std::string_view AArea = {}) {
+  if (detail::GlobalWants(ALevel)) detail::LogValue(ALevel, AValueName, AValue, ADots, AType, AArea);
+}
 
 // Creates the program's logger under its module name (when none exists) and
 // starts it: log directory, writer thread, start-of-log banner.
