@@ -1,5 +1,6 @@
 #include "configuration/config_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -118,15 +119,32 @@ auto& Slot(Config& config, int key) {
   return config.ScheduleTimes[offset / kSlotsPerDay][offset % kSlotsPerDay];
 }
 
+// The file has no escape for a line break: one inside a client ID would end
+// the "clientids" line early and turn the rest into lines of their own, which
+// could shadow the real keys written after it. Line breaks are dropped.
+std::string ClientIDsLineValue(const std::vector<std::string>& entries) {
+  const auto has_break = [](const std::string& e) { return e.find_first_of("\r\n") != std::string::npos; };
+  if (std::none_of(entries.begin(), entries.end(), has_break)) return ClientIDsToText(entries);
+  std::vector<std::string> cleaned = entries;
+  for (std::string& entry : cleaned) std::erase_if(entry, [](char c) { return c == '\r' || c == '\n'; });
+  return ClientIDsToText(cleaned);
+}
+
 }  // namespace
 
 void ScrambleConfigBytes(std::string& bytes) {
-  for (char& c : bytes) c = static_cast<char>(static_cast<unsigned char>(c) ^ kConfigMask);
+  // A plain index loop: files may be large and debug builds do not inline
+  // iterator calls.
+  char* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    data[i] = static_cast<char>(static_cast<unsigned char>(data[i]) ^ kConfigMask);
+  }
 }
 
 std::string ConfigFileText(const TConnectorConfig& config, int loglevel) {
   std::string text;
-  AddLine(text, kClientIds, ClientIDsToText(config.clientids));
+  AddLine(text, kClientIds, ClientIDsLineValue(config.clientids));
   AddLine(text, kScanScheduling, std::to_string(config.scanscheduling));
   AddLine(text, kScanInterval, std::to_string(config.scaninterval));
   AddLine(text, kSleepBegin, FormatTimeOfDay(config.sleepbegin));

@@ -52,7 +52,13 @@ void ReplaceFileContent(const std::string& path, std::string_view bytes) {
     throw EInOutError("Cannot write file " + Quoted(path) + ". " +
                       SystemErrorText(written ? errno : write_error));
   }
+  // The new file keeps the old one's permissions, so a program running under
+  // another account still reads what this one saves.
   std::error_code error;
+  const auto old_status = std::filesystem::status(path, error);
+  if (!error && std::filesystem::is_regular_file(old_status)) {
+    std::filesystem::permissions(temporary, old_status.permissions(), error);
+  }
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::error_code ignored;
@@ -66,6 +72,10 @@ std::string ReadFileContent(const std::string& path) {
   const FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) throw EFOpenError("Cannot open file " + Quoted(path) + ". " + SystemErrorText(errno));
   std::string content;
+  // Reserve the size known now; a file that grows meanwhile still reads whole.
+  std::error_code ignored;
+  const auto size = std::filesystem::file_size(path, ignored);
+  if (!ignored && size < content.max_size()) content.reserve(static_cast<std::size_t>(size));
   char buffer[64 * 1024];
   std::size_t count = 0;
   while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, count);

@@ -40,7 +40,13 @@ std::string FormatDisplayTimestamp(TDateTime value);
 bool TextToBool(std::string_view text);
 std::string BoolToText(bool value);
 
-// The text of a database field value, by the value's kind.
+// The text of a database field value, by the value's kind. Driver text goes
+// through the Windows-1252 code page (characters it lacks become "?"); when it
+// has the shape of a short date it is read as one, in the short date format
+// of a machine without regional settings: month/day/year with "/" (year first
+// when the first number has more than two digits; two-digit years within 50
+// years of now), and becomes "yyyy-mm-ddT00:00:00". The attempt, and its
+// failure, go to the debug log.
 std::string FieldValueText(const DbValue& value);
 
 }  // namespace lumora

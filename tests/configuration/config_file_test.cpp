@@ -250,6 +250,17 @@ TEST(ConfigFile, StartValuesWriteEveryKeyButTheUnsetSlotsAndEmptyList) {
             "runimmediate=0\r\nrestartonmissingdata=False\r\nnotifyonstartup=False\r\n");
 }
 
+TEST(ConfigFile, ALineBreakInAClientIDCannotInjectKeys) {
+  FakeClock clock(At(2026, 6, 1), 0);
+  TConnectorConfig config;
+  config.clientids = {"1.5=AB\r\nscaninterval=5", "2.7=C\nD"};
+  config.scaninterval = 900000;
+  TConnectorConfig loaded;
+  ParseConfigFile(ConfigFileBytes(config, 1), loaded);
+  EXPECT_EQ(loaded.scaninterval, 900000);
+  EXPECT_EQ(loaded.clientids, (std::vector<std::string>{"1.5=ABscaninterval=5", "2.7=CD"}));
+}
+
 TEST(ConfigFile, HostileContentLoadsWithoutHarm) {
   FakeClock clock(At(2026, 6, 1), 0);
   const std::string cases[] = {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/fake_clock.h"
+#include "tests/support/log_capture.h"
 
 namespace lumora {
 namespace {
@@ -221,6 +222,18 @@ TEST(FieldValueText, ByKind) {
   for (const Case& c : cases) {
     EXPECT_EQ(FieldValueText(c.value), c.text) << c.name;
   }
+}
+
+TEST(FieldValueText, DateCheckOfDriverTextLeavesDebugLines) {
+  FakeClock clock(At(2026, 6, 1), 0);
+  test::LogCapture capture(9);
+  EXPECT_EQ(FieldValueText(DbValue::DriverText("12345678")), "12345678");
+  EXPECT_EQ(FieldValueText(DbValue::DriverText("02/29/2020")), "2020-02-29T00:00:00");
+  EXPECT_EQ(FieldValueText(DbValue::DriverText("02/30/2020")), "02/30/2020");
+  EXPECT_EQ(capture.Messages(),
+            (std::vector<std::string>{"Attempting to convert \"02/29/2020\" to date...",
+                                      "Attempting to convert \"02/30/2020\" to date...",
+                                      "attempt failed! '02/30/2020' is not a valid date"}));
 }
 
 }  // namespace
