@@ -86,10 +86,14 @@ TEST_F(CommittedQuantityTest, EachConditionOfTheSubqueriesCountsAsItShould) {
        .rows = SalesOrder(kOpenSo, kSoLine) + Transfer(kOpenTo, kToLine),
        .committed = 8},
   };
+  // Each case starts from a copy of one empty database.
+  test::TempDir dir;
+  const auto empty = dir.path() / "empty.db";
+  CreateRetailProDatabase(empty.string());
+  int number = 0;
   for (const auto& c : cases) {
-    test::TempDir dir;
-    const auto db = dir.path() / "rpro.db";
-    CreateRetailProDatabase(db.string());
+    const auto db = dir.path() / ("case" + std::to_string(++number) + ".db");
+    std::filesystem::copy_file(empty, db);
     test::ExecSql(db, std::string(kItem) + c.rows);
     TVerrinConnection connection;
     connection.SetConnectionString(SessionConnectionString(test::SqliteDescriptor(db)));

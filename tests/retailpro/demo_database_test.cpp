@@ -40,7 +40,7 @@ std::int64_t Count(TVerrinConnection& connection, const std::string& sql) {
 TEST(DemoDatabaseTest, TheSameSeedGivesTheSameDataWithEveryKindOfRow) {
   test::TempDir dir;
   DemoDatabaseOptions options;
-  options.items = 600;
+  options.items = 300;
   options.sales_orders = 80;
   options.transfer_orders = 40;
   options.today = "2026-03-10";
@@ -66,10 +66,10 @@ TEST(DemoDatabaseTest, TheSameSeedGivesTheSameDataWithEveryKindOfRow) {
     EXPECT_GT(Count(connection, "select count(*) from so where nvl(cancel_date, sysdate) >= trunc(sysdate)"), 0);
     EXPECT_GT(Count(connection, "select count(*) from tord where held = 1"), 0);
     EXPECT_EQ(Count(connection, "select count(*) from controller where is_local = 1"), 1);
-    EXPECT_EQ(Count(connection, "select count(*) from inventory"), 600);
+    EXPECT_EQ(Count(connection, "select count(*) from inventory"), 300);
     // The demo is the connector's playground: the inventory query answers.
     const auto query = OpenQueryOnInventory(connection, 1, 1, 0.0);
-    EXPECT_GT(query->RecordCount(), 400);
+    EXPECT_GT(query->RecordCount(), 200);
   }
   EXPECT_EQ(dumps[0], dumps[1]);
   EXPECT_NE(dumps[0], dumps[2]);

@@ -222,6 +222,28 @@ TEST_F(SessionTest, StoresOpenOnAWorkerWhileTheCallerPumpsMessages) {
   ReleaseSession();
 }
 
+TEST_F(SessionTest, TheOpeningFlagStaysUpWhileTheWorkerOpens) {
+  Db();
+  TVerrinConnection connection;
+  connection.SetConnectionString(SessionConnectionString(test::SqliteDescriptor(Db())));
+  connection.Open();
+  TVerrinDataset slow(connection);
+  slow.SetSQL("with recursive c(x) as (select 1 union all select x + 1 from c where x < 300000) "
+              "select count(*) from c");
+  int polls = 0;
+  {
+    TOpenThread opener(slow);
+    EXPECT_TRUE(TOpenThread::Opening());  // raised before the worker starts
+    while (TOpenThread::Opening()) {
+      ++polls;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+  EXPECT_GT(polls, 0);
+  ASSERT_TRUE(slow.Active());
+  EXPECT_EQ(slow.Field(0).integer(), 300000);
+}
+
 TEST_F(SessionTest, AStoreQueryThatFailsToOpenComesBackUnopenedAndLogged) {
   Db();
   Exec("drop table store;");
