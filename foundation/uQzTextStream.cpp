@@ -8,7 +8,7 @@ namespace {
 constexpr char kCR = 13;
 constexpr char kLF = 10;
 
-std::int32_t ByteCount(std::size_t size) { return static_cast<std::int32_t>(size); }
+std::int32_t Int32(std::size_t size) { return static_cast<std::int32_t>(size); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ std::int32_t TTextStream::ReadLn(std::u16string& Buffer) {
     char16_t discarded = 0;
     next(discarded);
   }
-  return ByteCount(Buffer.size());
+  return Int32(Buffer.size());
 }
 
 std::int32_t TTextStream::WriteLn(std::u16string_view Buffer) {
@@ -63,7 +63,7 @@ std::int32_t TTextStream::WriteLn(std::u16string_view Buffer) {
   for (const char16_t unit : Buffer) put(unit);
   put(kCR);
   put(kLF);
-  return FStream->Write(bytes.data(), ByteCount(bytes.size()));
+  return FStream->Write(bytes.data(), Int32(bytes.size()));
 }
 
 std::int32_t TAnsiTextStream::ReadLn(std::string& Buffer) {
@@ -79,7 +79,7 @@ std::int32_t TAnsiTextStream::ReadLn(std::string& Buffer) {
     char discarded = 0;
     Stream()->Read(&discarded, 1);
   }
-  return ByteCount(Buffer.size());
+  return Int32(Buffer.size());
 }
 
 std::int32_t TAnsiTextStream::WriteLn(std::string_view Buffer) {
@@ -88,7 +88,7 @@ std::int32_t TAnsiTextStream::WriteLn(std::string_view Buffer) {
   line.append(Buffer);
   line.push_back(kCR);
   line.push_back(kLF);
-  return Stream()->Write(line.data(), ByteCount(line.size()));
+  return Stream()->Write(line.data(), Int32(line.size()));
 }
 
 }  // namespace lumora

@@ -15,7 +15,6 @@
 
 namespace lumora {
 
-// The copies the backup folder keeps after each prune, over all client IDs.
 inline constexpr std::size_t kBatchBackupsKept = 1000;
 
 // The client ID reduced to the characters a file name may safely hold: of its
@@ -32,8 +31,7 @@ bool IsSafeBatchField(std::string_view AField);
 // half rounded away from zero, no blanks ("%12.0f" with its padding removed).
 std::string FormatBatchQuantity(double AQuantity);
 
-// One batch line without its line end, UTF-8: client ID, UPC, quantity,
-// separated by "," with no quoting. Callers check both texts with
+// "client ID,UPC,quantity" in UTF-8, unquoted: check both texts with
 // IsSafeBatchField first.
 std::string FormatBatchLine(std::string_view AClientID, std::string_view AUPC, double AQuantity);
 
@@ -41,13 +39,11 @@ std::string FormatBatchLine(std::string_view AClientID, std::string_view AUPC, d
 void WriteBatchLine(TAnsiTextStream& AStream, std::string_view AClientID, std::string_view AUPC,
                     double AQuantity);
 
-// The batch folder below the program directory, and the folder the archived
-// copies go to (FBackupPath).
+// ExeDir's "Batch" folder, and its "Archive/Verrin" (FBackupPath).
 std::string BatchFolder(std::string_view AExeDir);
 std::string BatchBackupFolder(std::string_view AExeDir);
 
-// The archived name of a batch file: its name without the extension, "-",
-// ANow as "yyyymmdd-hhnnss", and the extension.
+// "A-17.csv" archived at ANow: "A-17-yyyymmdd-hhnnss.csv".
 std::string ArchivedBatchName(std::string_view AFileName, TDateTime ANow);
 
 // Creates the client ID's batch file in the batch folder below AExeDir,
@@ -58,7 +54,7 @@ std::string ArchivedBatchName(std::string_view AFileName, TDateTime ANow);
 std::string OpenStream(std::string_view AExeDir, std::string_view AClientID,
                        std::unique_ptr<TAnsiTextStream>& AStream);
 
-// Frees the stream, closing and releasing the file. An empty AStream is fine.
+// Frees the stream, closing the file; an empty AStream is fine.
 void CloseStream(std::unique_ptr<TAnsiTextStream>& AStream);
 
 // Moves the batch file into ABackupPath under its archived name. An existing

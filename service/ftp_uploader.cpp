@@ -18,8 +18,9 @@ void InitCurlOnce() {
 }
 
 // Feeds the batch to libcurl with each CR LF turned into LF. In transfer type
-// A libcurl itself ends every line with CR LF on the wire, so passing the
-// file's CR LF through would arrive as CR CR LF. A CR without LF is kept.
+// A libcurl itself puts a CR before every LF on the wire (older versions even
+// before an LF that already has one), so passing the file's CR LF through
+// could arrive as CR CR LF. A CR without LF is kept.
 class LineEndReader {
  public:
   explicit LineEndReader(TStream& stream) : stream_(stream) {}
@@ -88,6 +89,7 @@ std::string EscapedName(CURL* curl, const std::string& name) {
   return escaped.get();
 }
 
+// Older libcurl takes the reply time-out in whole seconds; round up.
 long Seconds(std::chrono::milliseconds ms) {
   return std::max<long>(1, static_cast<long>((ms.count() + 999) / 1000));
 }
@@ -125,7 +127,12 @@ void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
   curl_easy_setopt(h, CURLOPT_READFUNCTION, ReadCallback);
   curl_easy_setopt(h, CURLOPT_READDATA, &reader);
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(settings_.ConnectTimeout.count()));
+#if LIBCURL_VERSION_NUM >= 0x080600
+  curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT_MS,
+                   static_cast<long>(settings_.ReplyTimeout.count()));
+#else
   curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, Seconds(settings_.ReplyTimeout));
+#endif
   // A data connection that stops moving is given up after the reply time-out.
   curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, Seconds(settings_.ReplyTimeout));
@@ -136,7 +143,8 @@ void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
     long reply = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
     std::string text = error_text[0] != '\0' ? error_text : curl_easy_strerror(result);
-    if (reply != 0) text += " (reply " + std::to_string(reply) + ")";
+    const std::string code = std::to_string(reply);
+    if (reply != 0 && text.find(code) == std::string::npos) text += " (reply " + code + ")";
     throw EFtpError(text);
   }
 }

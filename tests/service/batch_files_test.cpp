@@ -11,6 +11,7 @@
 
 #include "foundation/paths.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"
 
 namespace lumora {
@@ -98,9 +99,11 @@ class BatchFolders : public ::testing::Test {
 };
 
 TEST_F(BatchFolders, OpenStreamCreatesTheFileNamedAfterTheClientId) {
+  test::LogCapture log(1);
   std::unique_ptr<TAnsiTextStream> stream;
   const std::string path = OpenStream(ExeDir(), "12 345/B.x", stream);
   EXPECT_EQ(path, (Batch() / "12345Bx.csv").string());
+  EXPECT_EQ(log.Messages(), std::vector<std::string>{"Creating output stream on \"" + path + "\"..."});
   ASSERT_NE(stream, nullptr);
   WriteBatchLine(*stream, "12 345/B.x", "0123", 7.5);
   CloseStream(stream);
@@ -176,7 +179,17 @@ TEST_F(BatchFolders, AnExistingArchivedCopyIsNeverReplaced) {
   const auto path = dir_.Write("Batch/B.csv", "first");
   RenameBatchfile(path.string(), Backup().string());
   dir_.Write("Batch/B.csv", "second");
+  test::LogCapture log(9);
   RenameBatchfile(path.string(), Backup().string());
+
+  // The failed move reports nothing.
+  const std::string archived = (Backup() / "B-20210601-120000.csv").string();
+  EXPECT_EQ(log.Payloads(),
+            (std::vector<std::string>{
+                " >> ENTER|" + std::string("RenameBatchfile").append(35, ' ') + "| BEGIN",
+                " INFO    |" + std::string("RenameBatchfile").append(35, ' ') + "| Archiving " +
+                    archived,
+                " << EXIT |" + std::string("RenameBatchfile").append(35, ' ') + "| END"}));
 
   EXPECT_EQ(test::ReadFileBytes(Backup() / "B-20210601-120000.csv"), "first");
   EXPECT_EQ(test::ReadFileBytes(path), "second");

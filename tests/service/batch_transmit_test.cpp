@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/ftp_server.h"
+#include "tests/support/log_capture.h"
 #include "tests/support/loopback.h"
 
 namespace lumora {
@@ -104,6 +105,37 @@ TEST(FtpUpload, FailuresRaiseFtpErrorsAndEndInTime) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, 3s) << c.name;
   }
   EXPECT_FALSE(std::filesystem::exists(server.home() / "A.csv"));
+}
+
+TEST(TransmitBatch, UploadFailuresAreLoggedBetweenEnterAndExitAndNotRaised) {
+  FtpServer server;
+  TFtpSettings refused = SettingsFor(server);
+  refused.Password = "wrong";
+  TFtpSettings unreachable = SettingsFor(server);
+  unreachable.Port = test::UnusedLoopbackPort();
+  const struct {
+    const char* name;
+    TFtpSettings settings;
+  } cases[] = {
+      {.name = "log-in refused", .settings = refused},
+      {.name = "nothing listening", .settings = unreachable},
+  };
+  for (const auto& c : cases) {
+    test::LogCapture log(9);
+    TFtpUploader uploader(c.settings);
+    auto batch = BatchOf("A-17,0123,8\r\n");
+    EXPECT_NO_THROW(Transmit("C:/Conn/Batch/A-17.csv", *batch, uploader)) << c.name;
+    const auto messages = log.Messages();
+    ASSERT_EQ(messages.size(), 3u) << c.name;
+    EXPECT_EQ(messages[0], "BEGIN") << c.name;
+    EXPECT_EQ(messages[1].rfind("EFtpError in TdlgConnectorLogic.TransmitBatch: ", 0), 0u)
+        << c.name << ": " << messages[1];
+    EXPECT_EQ(messages[2], "END") << c.name;
+    const auto payloads = log.Payloads();
+    EXPECT_EQ(payloads[0].substr(0, 33), " >> ENTER|Connector.TransmitBatch") << c.name;
+    EXPECT_EQ(payloads[1].substr(0, 10), " ERROR   |") << c.name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(server.home() / "A-17.csv"));
 }
 
 // Records what the engine hands over and checks the lock is held meanwhile.
