@@ -32,12 +32,15 @@ TEST(FileVersionText, IsEmptyForFilesWithoutAVersion) {
 }
 
 TEST(FileVersionText, IsEmptyForATruncatedProgram) {
-  const std::string whole = test::ReadFileBytes(LUMORA_SERVICE_EXECUTABLE);
-  ASSERT_GT(whole.size(), 4096U);
   test::TempDir dir;
-  for (const std::size_t length : {std::size_t{4}, std::size_t{20}, std::size_t{63},
-                                   std::size_t{64}, whole.size() / 2, whole.size() - 1}) {
-    const auto path = dir.Write("cut.exe", std::string_view(whole).substr(0, length));
+  const auto path = dir.path() / "cut.exe";
+  std::filesystem::copy_file(LUMORA_SERVICE_EXECUTABLE, path);
+  const std::uintmax_t size = std::filesystem::file_size(path);
+  ASSERT_GT(size, 4096U);
+  // Cut the one copy shorter and shorter instead of writing a copy per length.
+  for (const std::uintmax_t length : {size - 1, size / 2, std::uintmax_t{64}, std::uintmax_t{63},
+                                      std::uintmax_t{20}, std::uintmax_t{4}}) {
+    std::filesystem::resize_file(path, length);
     EXPECT_EQ(FileVersionText(path.string()), "") << "cut to " << length << " bytes";
   }
 }
