@@ -315,7 +315,7 @@ TEST_F(ConfigWindowTest, TheGridShowsEachStoreWithItsClientIDAndSavesThemBack) {
   });
   TConnectorConfig record = FreshRecord();
   record.clientids = {"1.1=A17", "1.1=DUPLICATE", "1.2=X=Y", "1.3=   ", "2.1= B 2 ", "3.9=GONE"};
-  WriteConfig(record);
+  WriteConfig(record, 9);
   TfrmLumoraConfig& window = Open();
   EXPECT_EQ(messages_.events,
             (std::vector<std::string>{"wait: Loading stores, please wait...", "wait hidden"}));
@@ -329,6 +329,16 @@ TEST_F(ConfigWindowTest, TheGridShowsEachStoreWithItsClientIDAndSavesThemBack) {
   window.btnSaveClick();
   EXPECT_EQ(ReadBack().clientids,
             (std::vector<std::string>{"1.1=A17", "1.2=X=Y", "2.1=B 2"}));
+
+  // The load is traced at level 9 under the window's class and handler name.
+  int traces = 0;
+  for (const std::string& payload : log_.Payloads()) {
+    if (payload.rfind(" >> ENTER|TfrmLumoraConfigWMConfigInit ", 0) == 0 ||
+        payload.rfind(" << EXIT |TfrmLumoraConfigWMConfigInit ", 0) == 0) {
+      ++traces;
+    }
+  }
+  EXPECT_EQ(traces, 2);
 }
 
 TEST_F(ConfigWindowTest, NoStoresKeepsTheClientIDsOfStoresNotShown) {
