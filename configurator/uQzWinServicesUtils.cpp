@@ -1,0 +1,84 @@
+#include "configurator/uQzWinServicesUtils.h"
+
+#include <algorithm>
+
+namespace lumora {
+
+using platform::ServiceStatus;
+
+TServiceControl::TServiceControl(platform::ServiceManager& manager,
+                                 std::function<void(int)> sleep_ms,
+                                 std::function<void()> process_messages)
+    : manager_(manager),
+      sleep_ms_(std::move(sleep_ms)),
+      process_messages_(std::move(process_messages)) {}
+
+bool TServiceControl::StartServiceAndWait(const std::string& machine,
+                                          const std::string& service, int budget_seconds) {
+  int last_seen = platform::kServiceUnknown;
+  if (manager_.RequestStart(machine, service)) {
+    std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+    if (status) {
+      last_seen = status->state;
+      int budget = budget_seconds;
+      bool first_pass = true;
+      int previous_wait = 0;
+      while (last_seen != platform::kServiceRunning && budget > 0) {
+        const std::uint32_t checkpoint = status->checkpoint;
+        // A pass that had nothing to wait for means the manager expects no
+        // progress: stop asking rather than spin.
+        if (!first_pass && previous_wait == 0) break;
+        first_pass = false;
+        int wait = static_cast<int>(status->wait_hint_ms / 1000);
+        wait = std::min({wait, 10, budget});
+        for (int second = 0; second < wait; ++second) {
+          --budget;
+          sleep_ms_(1000);
+          process_messages_();
+        }
+        previous_wait = wait;
+        status = manager_.QueryStatus(machine, service);
+        if (!status) break;
+        last_seen = status->state;
+        if (status->checkpoint < checkpoint) break;
+      }
+    }
+  }
+  return last_seen == platform::kServiceRunning;
+}
+
+bool TServiceControl::StopServiceAndWait(const std::string& machine,
+                                         const std::string& service, int budget_seconds) {
+  int last_seen = platform::kServiceUnknown;
+  if (manager_.RequestStop(machine, service)) {
+    std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+    if (status) {
+      last_seen = status->state;
+      // The wait is bounded by the budget, counted in the milliseconds slept;
+      // two passes in a row without a wait hint end it as well, so a service
+      // that reports no progress cannot keep the window busy forever.
+      long long budget_ms = static_cast<long long>(budget_seconds) * 1000;
+      int zero_waits = 0;
+      while (last_seen != platform::kServiceStopped && budget_ms > 0) {
+        const std::uint32_t checkpoint = status->checkpoint;
+        const int wait = static_cast<int>(std::min<std::uint32_t>(status->wait_hint_ms, 10000));
+        zero_waits = wait == 0 ? zero_waits + 1 : 0;
+        if (zero_waits > 1) break;
+        sleep_ms_(wait);
+        budget_ms -= wait;
+        status = manager_.QueryStatus(machine, service);
+        if (!status) break;
+        last_seen = status->state;
+        if (status->checkpoint < checkpoint) break;
+      }
+    }
+  }
+  return last_seen == platform::kServiceStopped;
+}
+
+int TServiceControl::GetServiceState(const std::string& machine, const std::string& service) {
+  const std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+  return status ? status->state : platform::kServiceUnknown;
+}
+
+}  // namespace lumora

@@ -1,0 +1,45 @@
+#pragma once
+
+// Starting, stopping and reading the state of a service, with the waits the
+// status window relies on. Independent of any window.
+
+#include <functional>
+#include <string>
+
+#include "platform/service_control.h"
+
+namespace lumora {
+
+// The time budget of a start wait, in seconds; the stop wait gets the same.
+inline constexpr int kServiceWaitBudgetSeconds = 32767;
+
+// The service-control operations over a service manager. The sleep and the
+// message pump are passed in so tests run without waiting; both are called
+// on the GUI thread.
+class TServiceControl {
+ public:
+  TServiceControl(platform::ServiceManager& manager, std::function<void(int)> sleep_ms,
+                  std::function<void()> process_messages);
+
+  // Requests the start and waits while the service starts, within
+  // `budget_seconds`, processing window messages once per second of waiting.
+  // True when the service was last seen running.
+  bool StartServiceAndWait(const std::string& machine, const std::string& service,
+                           int budget_seconds);
+  // Requests the stop and waits while the service stops, without processing
+  // messages, within `budget_seconds`. True when it was last seen stopped.
+  bool StopServiceAndWait(const std::string& machine, const std::string& service,
+                          int budget_seconds = kServiceWaitBudgetSeconds);
+  // The service's state value, -1 when it cannot be read.
+  int GetServiceState(const std::string& machine, const std::string& service);
+
+  void Sleep(int ms) { sleep_ms_(ms); }
+  void ProcessMessages() { process_messages_(); }
+
+ private:
+  platform::ServiceManager& manager_;
+  std::function<void(int)> sleep_ms_;
+  std::function<void()> process_messages_;
+};
+
+}  // namespace lumora

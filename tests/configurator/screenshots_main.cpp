@@ -1,0 +1,127 @@
+// Draws each window of the configurator with demo content on the offscreen
+// platform and saves it as PNG into the folder given as the argument (the
+// README's pictures in docs/).
+
+#include <stdlib.h>
+
+#include <QDir>
+#include <QTimer>
+#include <iostream>
+
+#include "configuration/config_file.h"
+#include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "configurator/configurator_application.h"
+#include "configurator/fLumora9About.h"
+#include "configurator/fLumora9Config.h"
+#include "configurator/fLumora9Preview.h"
+#include "configurator/fLumoraCheckService.h"
+#include "foundation/paths.h"
+#include "tests/configurator/qt_test_support.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using namespace lumora;
+
+class RunningService final : public platform::ServiceManager {
+ public:
+  bool RequestStart(const std::string&, const std::string&) override { return true; }
+  bool RequestStop(const std::string&, const std::string&) override { return true; }
+  std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
+                                                     const std::string&) override {
+    return platform::ServiceStatus{platform::kServiceRunning, 0, 0};
+  }
+};
+
+void Save(QWidget& widget, const QString& folder, const char* name) {
+  const QString path = QDir(folder).filePath(QString::fromUtf8(name));
+  if (!widget.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: configurator_screenshots <folder>\n";
+    return 2;
+  }
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  TConfiguratorApplication app(argc, argv);
+  test::TRecordingMessages messages;
+  test::TempDir dir;
+  SetExeDir(dir.dir());
+
+  TConnectorConfig record;
+  for (auto& day : record.ScheduleTimes) day.fill(kUnsetTime);
+  record.clientids = {"1.1=LUM-10041", "1.2=LUM-10042", "2.1=LUM-20007"};
+  record.ScheduleTimes[1][0] = 6.0 / 24;
+  record.ScheduleTimes[1][1] = 13.5 / 24;
+  record.ScheduleTimes[3][0] = 6.0 / 24;
+  record.ScheduleTimes[5][0] = 6.0 / 24;
+  record.ScheduleTimes[5][1] = 22.0 / 24;
+  record.lastquery = 46090.25;
+  record.oracledelay = 120000;
+  dir.Write(std::string(kConfigFileName), ConfigFileBytes(record, 1));
+
+  test::TFakeStoreDatabase database;
+  database.stores = test::StoreTable({
+      test::StoreRow(1, "Lumora Outfitters", 1, "MAIN", "Main Street"),
+      test::StoreRow(1, "Lumora Outfitters", 2, "HARB", "Harbour Front"),
+      test::StoreRow(1, "Lumora Outfitters", 3, "AIRP", "Airport"),
+      test::StoreRow(2, "Lumora North", 1, "NMAL", "North Mall"),
+      test::StoreRow(2, "Lumora North", 2, "LAKE", "Lakeside"),
+  });
+  test::TTable inventory{{"ITEM_SID", "UPC", "LOCAL_UPC", "OHQTY", "COMMITTEDQTY", "AVAILQTY"}, {}};
+  for (int i = 0; i < 40; ++i) {
+    const std::string upc = std::to_string(400638133390LL + i * 7);
+    const double on_hand = (i * 37) % 23;
+    const double committed = i % 5 == 0 ? 2 : 0;
+    inventory.rows.push_back({DbValue::DriverText(std::to_string(5001200 + i)),
+                              DbValue::DriverText(upc), DbValue::DriverText(upc),
+                              DbValue::Float(on_hand), DbValue::Float(committed),
+                              DbValue::Float(on_hand - committed)});
+  }
+  database.inventory[{1, 2}] = inventory;
+
+  RunningService manager;
+  TServiceControl control(manager, [](int) {}, [] {});
+  {
+    TfrmLumoraConfig window(TConfiguratorServices{database, control, "1.2.4.4"});
+    window.show();
+    QCoreApplication::processEvents();
+    window.edtFTPUsername->setText("store-ops");
+    window.edtFTPPassword->setText("password");
+    Save(window, folder, "configurator-settings.png");
+    window.PageControl1->setCurrentWidget(window.pgSchedule);
+    QCoreApplication::processEvents();
+    Save(window, folder, "configurator-schedule.png");
+    window.rgSchedulingButtons->button(0)->click();
+    QCoreApplication::processEvents();
+    Save(window, folder, "configurator-schedule-intervals.png");
+  }
+  {
+    TfrmPreview preview(database);
+    QTimer::singleShot(0, &preview, [&] {
+      Save(preview, folder, "preview.png");
+      preview.reject();
+    });
+    preview.Execute(1, 2);
+  }
+  {
+    TfrmCheckService status(control);
+    QTimer::singleShot(0, &status, [&] {
+      QCoreApplication::processEvents();
+      Save(status, folder, "service-status.png");
+      status.reject();
+    });
+    status.Execute(kConnectorServiceName);
+  }
+  {
+    TfrmLumoraAbout about("1.2.4.4");
+    about.show();
+    QCoreApplication::processEvents();
+    Save(about, folder, "about.png");
+  }
+  return 0;
+}
