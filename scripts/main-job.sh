@@ -17,9 +17,11 @@ cp build/main/service/LumoraRPro9Service "$demo/"
 
 echo
 echo "The connector is being built milestone by milestone. What runs today:"
-echo "  the service program starts, writes its start-of-log banner and exits."
+echo "  the service engine runs in console mode: it logs its configuration and"
+echo "  schedule, starts the two-minute database settle pause, and Ctrl+C (sent"
+echo "  here after five seconds) ends it at once with its shut-down lines."
 echo
-"$demo/LumoraRPro9Service" || true
+timeout --signal=INT 5 "$demo/LumoraRPro9Service" /console || true
 if compgen -G "$demo/logs/*.log" >/dev/null; then
   for log in "$demo"/logs/*.log; do
     echo "---- $log"

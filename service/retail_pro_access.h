@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "service/engine_seams.h"
+
+namespace lumora {
+
+// The production database access (the shared Retail Pro session and its
+// queries) lives in retail_pro_access.cpp.
+class TConnectorDatabase final : public TRetailProAccess {
+ public:
+  void GetSession() override;
+  void ReleaseSession() override;
+  void GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) override;
+  void GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) override;
+  bool DoesLocalUPCExist() override;
+};
+
+}  // namespace lumora

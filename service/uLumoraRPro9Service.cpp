@@ -1,0 +1,240 @@
+#include "service/uLumoraRPro9Service.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "foundation/paths.h"
+#include "logging/uQzLogging.h"
+#include "platform/executable.h"
+#include "platform/registry.h"
+#include "platform/service_manager.h"
+#include "platform/stop_signals.h"
+#include "service/dLumoraRPro9ConnectorLogic.h"
+
+namespace lumora {
+
+bool ConsoleMode = false;
+
+namespace {
+
+constexpr std::string_view kExecuteArea = "Connector.TVerrinRPro9Connector.ServiceExecute";
+constexpr std::string_view kStopArea = "Connector.ServiceStop";
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+// What the service framework would record in the event log goes to standard
+// error, which the journal keeps.
+void ReportToEventLog(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << std::endl;
+  } catch (...) {
+    std::cerr << "Unknown error" << std::endl;
+  }
+}
+
+std::string ErrorText(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
+std::string KeyPath(std::string_view base) { return std::string(base) + std::string(kServiceName); }
+
+}  // namespace
+
+bool HasSwitch(const std::vector<std::string>& arguments, std::string_view name) {
+  return std::ranges::any_of(arguments, [name](const std::string& argument) {
+    return argument.size() > 1 && (argument.front() == '-' || argument.front() == '/') &&
+           EqualsIgnoringCase(std::string_view(argument).substr(1), name);
+  });
+}
+
+TLumoraRPro9Connector::TLumoraRPro9Connector(TEngineEnvironment environment)
+    : environment_(environment), loop_(environment.clock) {
+  // An error escaping a timer tick has been logged by the engine; the
+  // request loop carries on.
+  loop_.SetErrorHandler(ReportToEventLog);
+}
+
+TLumoraRPro9Connector::~TLumoraRPro9Connector() = default;
+
+std::unique_ptr<TdlgConnectorLogic> TLumoraRPro9Connector::CreateLogic() {
+  return std::make_unique<TdlgConnectorLogic>(TEngineServices{
+      .loop = loop_,
+      .database = environment_.database,
+      .scan = environment_.scan,
+      .stop_requested = [this] { return stop_requested_.load(); },
+  });
+}
+
+void TLumoraRPro9Connector::Control(TServiceControl request) {
+  {
+    const std::lock_guard lock(requests_mutex_);
+    requests_.push_back(request);
+  }
+  // Ends a settle pause or configuration wait in progress at once.
+  stop_requested_ = true;
+  loop_.Wake();
+}
+
+bool TLumoraRPro9Connector::HandleControlRequests() {
+  while (!terminated_) {
+    TServiceControl request;
+    {
+      const std::lock_guard lock(requests_mutex_);
+      if (requests_.empty()) break;
+      request = requests_.front();
+      requests_.pop_front();
+    }
+    if (request == TServiceControl::Stop) {
+      ServiceStop();
+    } else {
+      platform::NotifyServiceStopping();
+    }
+    terminated_ = true;
+  }
+  return terminated_;
+}
+
+void TLumoraRPro9Connector::ServiceStart() {
+  logic_ = CreateLogic();
+  LogInfo(1, "Service started.");
+}
+
+void TLumoraRPro9Connector::ServiceExecute() {
+  try {
+    try {
+      Log(9, "Calling logic.Enable", TagInfo, kExecuteArea);
+      logic_->Enable();
+      LogInfo(1, "Lumora for Retail Pro 9 service entering execution loop", kExecuteArea);
+      try {
+        loop_.RunUntil([this] { return HandleControlRequests(); });
+      } catch (...) {
+        // An error in the loop itself ends the loop and nothing more.
+      }
+      LogInfo(1, "Lumora for Retail Pro 9 service shutting down");
+    } catch (...) {
+      logic_->Disable();
+      throw;
+    }
+    logic_->Disable();
+  } catch (const std::exception& error) {
+    LogExc(error, kExecuteArea);
+  }
+  LogExit(1, kExecuteArea);
+}
+
+void TLumoraRPro9Connector::ServiceStop() {
+  Log(9, "BEGIN", TagEnter, kStopArea);
+  LogInfo(1, "Service stopping...", kStopArea);
+  if (logic_) logic_->Disable();
+  platform::NotifyServiceStopping();
+  LogInfo(1, "Service stopped", kStopArea);
+  Log(9, "END", TagExit, kStopArea);
+}
+
+void TLumoraRPro9Connector::ServiceAfterInstall() {
+  if (const auto key = platform::RegistryKey::Open(KeyPath(kServicesKeyBase), true)) {
+    key->WriteString("Description", kServiceDescription);
+  }
+  bool directory_recorded = false;
+  if (const auto key = platform::RegistryKey::Open(KeyPath(kRegistryKeyBase), true)) {
+    directory_recorded = true;
+    key->WriteString("ServiceDirectory", environment_.program_directory.empty()
+                                             ? std::string(DirectoryPart(platform::ExecutablePath()))
+                                             : environment_.program_directory);
+  }
+  logic_ = CreateLogic();
+  // Again, so that the log shows the configuration banner of this install.
+  logic_->InitService();
+  LogInfo(1, "Service installed.");
+  if (directory_recorded) LogInfo(1, "Registry key for execution path was created.");
+  logic_.reset();
+}
+
+void TLumoraRPro9Connector::ServiceBeforeUninstall() {
+  logic_ = CreateLogic();
+  logic_->InitService();
+  LogInfo(1, "Uninstalling service");
+}
+
+void TLumoraRPro9Connector::ServiceAfterUninstall() {
+  LogInfo(1, "Service uninstalled.");
+  logic_.reset();
+  EndGlobalLog();
+}
+
+int TLumoraRPro9Connector::Run() {
+  // The service manager's stop arrives as SIGTERM; during a shutdown of the
+  // machine the same signal is the shutdown request. Pause and continue are
+  // SIGSTOP and SIGCONT, which suspend the whole process without our help.
+  const platform::StopSignalWatcher watcher([this](platform::StopSignal) {
+    Control(platform::SystemShuttingDown() ? TServiceControl::Shutdown : TServiceControl::Stop);
+  });
+  try {
+    ServiceStart();
+  } catch (...) {
+    std::cerr << "Service failed on start: " << ErrorText(std::current_exception()) << std::endl;
+    return 1;
+  }
+  platform::NotifyServiceReady();
+  try {
+    ServiceExecute();
+  } catch (...) {
+    std::cerr << "Service failed on execute: " << ErrorText(std::current_exception()) << std::endl;
+    return 1;
+  }
+  return 0;
+}
+
+int RunServiceProgram(const std::vector<std::string>& arguments, TEngineEnvironment environment) {
+  ConsoleMode = HasSwitch(arguments, "console");
+  if (ConsoleMode) return RunConsole(environment);
+
+  TLumoraRPro9Connector service(environment);
+  const bool silent = HasSwitch(arguments, "silent");
+  if (HasSwitch(arguments, "install")) {
+    try {
+      platform::InstallService({.name = std::string(kServiceName),
+                                .description = std::string(kServiceDescription),
+                                .executable = platform::ExecutablePath()});
+      service.ServiceAfterInstall();
+    } catch (...) {
+      if (!silent) {
+        std::cerr << "Service \"" << kServiceName << "\" failed to install with error: \""
+                  << ErrorText(std::current_exception()) << "\"" << std::endl;
+      }
+      return 1;
+    }
+    if (!silent) std::cout << "Service installed successfully" << std::endl;
+    return 0;
+  }
+  if (HasSwitch(arguments, "uninstall")) {
+    try {
+      service.ServiceBeforeUninstall();
+      platform::UninstallService(kServiceName);
+      service.ServiceAfterUninstall();
+    } catch (...) {
+      if (!silent) {
+        std::cerr << "Service \"" << kServiceName << "\" failed to uninstall with error: \""
+                  << ErrorText(std::current_exception()) << "\"" << std::endl;
+      }
+      return 1;
+    }
+    if (!silent) std::cout << "Service uninstalled successfully" << std::endl;
+    return 0;
+  }
+  return service.Run();
+}
+
+}  // namespace lumora
