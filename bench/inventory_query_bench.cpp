@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "foundation/clock.h"
@@ -28,6 +29,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
+
+// Processor seconds (user + system) of this process or of its ended children:
+// on a busy machine a steadier yardstick than the wall clock.
+double CpuSeconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 double Seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
@@ -144,17 +154,24 @@ int main(int argc, char** argv) {
     const std::string tuned_command = shell_command(tuned_script);
 
     std::vector<double> layer_times, shell_times, tuned_times;
+    std::vector<double> layer_cpu, shell_cpu, tuned_cpu;
     std::int64_t rows = 0;
     for (int run = 0; run < runs; ++run) {
       auto start = Clock::now();
+      double cpu = CpuSeconds(RUSAGE_CHILDREN);
       if (std::system(command.c_str()) != 0) throw std::runtime_error("the sqlite3 shell failed");
       shell_times.push_back(Seconds(start));
+      shell_cpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
       start = Clock::now();
+      cpu = CpuSeconds(RUSAGE_CHILDREN);
       if (std::system(tuned_command.c_str()) != 0) throw std::runtime_error("the sqlite3 shell failed");
       tuned_times.push_back(Seconds(start));
+      tuned_cpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
       start = Clock::now();
+      cpu = CpuSeconds(RUSAGE_SELF);
       rows = ReadThroughLayer(db, work / "layer.csv", 1, 1);
       layer_times.push_back(Seconds(start));
+      layer_cpu.push_back(CpuSeconds(RUSAGE_SELF) - cpu);
     }
     std::sort(layer_times.begin(), layer_times.end());
     std::sort(shell_times.begin(), shell_times.end());
@@ -166,6 +183,15 @@ int main(int argc, char** argv) {
                 "layer's cache settings %.3f s); layer/shell %.3f, layer/tuned shell %.3f\n",
                 static_cast<long long>(rows), runs, layer, shell_time, tuned, layer / shell_time,
                 layer / tuned);
+    std::sort(layer_cpu.begin(), layer_cpu.end());
+    std::sort(shell_cpu.begin(), shell_cpu.end());
+    std::sort(tuned_cpu.begin(), tuned_cpu.end());
+    const double lc = layer_cpu[layer_cpu.size() / 2];
+    const double sc = shell_cpu[shell_cpu.size() / 2];
+    const double tc = tuned_cpu[tuned_cpu.size() / 2];
+    std::printf("processor time, median: layer %.3f s, shell %.3f s, tuned shell %.3f s; "
+                "layer/shell %.3f, layer/tuned shell %.3f\n",
+                lc, sc, tc, lc / sc, lc / tc);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "benchmark failed: %s\n", error.what());
     fs::remove_all(work);
