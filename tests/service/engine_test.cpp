@@ -81,6 +81,18 @@ TEST_F(EngineTest, CreationLogsTheConfigurationBannerAndTheFirstSchedule) {
   EXPECT_EQ(logic->ProcessTimer().Interval(), 600000u);
 }
 
+TEST_F(EngineTest, FailedInitServiceStillCreatesTheEngineWithoutItsStartedLine) {
+  // A run-immediate request whose save fails: the program directory is gone.
+  ConnectorConfig.runimmediate = true;
+  SetExeDir(dir_.dir() + "missing/");
+
+  auto logic = CreateEngine();
+  EXPECT_GE(FindError("Connector.InitService"), 0);
+  EXPECT_EQ(FindLog("Service started."), -1);
+  EXPECT_EQ(dispatch_errors_, 1);
+  EXPECT_FALSE(logic->Enabled());
+}
+
 TEST_F(EngineTest, ConfigurationWaitRetriesEveryTwoSecondsUntilTheFileAppears) {
   // The file is prepared aside and moved into place from another thread while
   // the engine waits, as the configurator would save it.
