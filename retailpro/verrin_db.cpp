@@ -61,6 +61,8 @@ void TVerrinDataset::SetParameter(std::string_view name, DbValue value) {
 void TVerrinDataset::Open() {
   Close();
   cursor_ = connection_->Engine().Execute(sql_, parameters_, !enable_bcd_);
+  // Reading the first row at once makes Eof answer "empty result" right after
+  // Open, and surfaces errors that SQLite reports only when a row is stepped.
   try {
     eof_ = !cursor_->Fetch(row_);
   } catch (...) {
@@ -92,6 +94,8 @@ void TVerrinDataset::Next() {
 
 std::int64_t TVerrinDataset::RecordCount() {
   CheckActive();
+  // The rows stream as they are read, so their number comes from a separate
+  // count; callers ask once, before reading.
   if (!record_count_) record_count_ = connection_->Engine().CountRows(sql_, parameters_);
   return *record_count_;
 }
