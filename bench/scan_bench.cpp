@@ -3,10 +3,12 @@
 // upload), and in the same run writes the same lines with a plain loop over
 // the SQLite C API. Reports both times and the process's peak memory.
 //
-//   scan_bench [--items N] [--runs N] [--db FILE]
+//   scan_bench [--items N] [--runs N] [--db FILE] [--only scan|plain]
 //
 // The database is created in a child process, so the peak memory reported is
-// the scan's own. Compare the peak for --items 100000 and --items 1000000.
+// the scan's own; with --only the other side does not run. The memory figures
+// split the resident set into anonymous memory and file pages (SQLite maps
+// the database file, and mapped pages that were read count as resident).
 
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -14,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -21,6 +24,8 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
@@ -147,17 +152,58 @@ void CreateDatabaseInChild(const std::string& db, int items) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("creating failed");
 }
 
+// A value in KiB of /proc/self/status ("RssAnon", "RssFile").
+long StatusKiB(std::string_view name) {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (status == nullptr) return -1;
+  char line[256];
+  long value = -1;
+  while (std::fgets(line, sizeof line, status) != nullptr) {
+    if (std::string_view(line).starts_with(name)) value = std::atol(line + name.size() + 1);
+  }
+  std::fclose(status);
+  return value;
+}
+
+// Samples the resident set while the benchmark runs: the peak of anonymous
+// memory (heap, SQLite's page cache) apart from mapped file pages.
+class MemorySampler {
+ public:
+  MemorySampler() : thread_([this] { Run(); }) {}
+  ~MemorySampler() {
+    done_ = true;
+    thread_.join();
+  }
+  long PeakAnon() const { return peak_anon_; }
+  long PeakFile() const { return peak_file_; }
+
+ private:
+  void Run() {
+    while (!done_) {
+      peak_anon_ = std::max(peak_anon_.load(), StatusKiB("RssAnon:"));
+      peak_file_ = std::max(peak_file_.load(), StatusKiB("RssFile:"));
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  std::atomic<bool> done_ = false;
+  std::atomic<long> peak_anon_ = 0;
+  std::atomic<long> peak_file_ = 0;
+  std::thread thread_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int items = 1000000;
   int runs = 3;
   std::string db;
+  std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
     if (arg == "--items") items = std::atoi(argv[i + 1]);
     else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
     else if (arg == "--db") db = argv[i + 1];
+    else if (arg == "--only") only = argv[i + 1];
   }
   const fs::path work = fs::temp_directory_path() / ("lumora-scan-bench-" + std::to_string(::getpid()));
   fs::create_directories(work / "Batch");
@@ -195,14 +241,15 @@ int main(int argc, char** argv) {
         lumora::TEngineServices{.loop = loop, .database = no_database, .scan = scan, .stop_requested = {}});
     lumora::DatabaseSession().LocalUPCFlag = true;
 
+    MemorySampler sampler;
     std::vector<double> scan_times, plain_times;
     std::int64_t scanned = 0, plain = 0;
     for (int run = 0; run < runs; ++run) {
       auto start = SteadyClock::now();
-      scanned = ScanStore(logic, scan, program_dir);
+      if (only != "plain") scanned = ScanStore(logic, scan, program_dir);
       scan_times.push_back(Seconds(start));
       start = SteadyClock::now();
-      plain = PlainLoop(db, work / "plain.csv");
+      if (only != "scan") plain = PlainLoop(db, work / "plain.csv");
       plain_times.push_back(Seconds(start));
     }
     std::sort(scan_times.begin(), scan_times.end());
@@ -215,6 +262,13 @@ int main(int argc, char** argv) {
                 "%.3f s, scan/plain %.3f; peak memory %ld KiB\n",
                 static_cast<long long>(scanned), static_cast<long long>(plain), runs, scan_time,
                 plain_time, scan_time / plain_time, usage.ru_maxrss);
+    std::printf("sampled peaks: anonymous %ld KiB, file pages %ld KiB\n", sampler.PeakAnon(),
+                sampler.PeakFile());
+    if (!only.empty()) {
+      lumora::EndLoggingModule();
+      fs::remove_all(work);
+      return 0;
+    }
     // The batch holds exactly the lines the plain loop wrote.
     const auto read = [](const fs::path& path) {
       std::string bytes(fs::file_size(path), '\0');
