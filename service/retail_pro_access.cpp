@@ -1,22 +1,29 @@
-#include "foundation/exceptions.h"
 #include "service/retail_pro_access.h"
+
+#include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 
 namespace lumora {
 
-// Wired to the shared Retail Pro session and its queries once the database
-// module is part of the service. Until then every run reports the database
-// as unreachable instead of pretending to succeed.
-namespace {
-LUMORA_DECLARE_EXCEPTION(EDatabaseUnavailable, Exception);
-[[noreturn]] void Unavailable() {
-  throw EDatabaseUnavailable("The Retail Pro database access is not part of this build");
-}
-}  // namespace
+// The engine's database work goes to the process-wide session; the queries
+// run on its connection, which GetSession has just made sure exists.
+void TConnectorDatabase::GetSession() { lumora::GetSession(); }
 
-void TConnectorDatabase::GetSession() { Unavailable(); }
-void TConnectorDatabase::ReleaseSession() {}
-void TConnectorDatabase::GetRProVersion(std::string&, std::string&) { Unavailable(); }
-void TConnectorDatabase::GetSbsAndStoreNo(int&, int&) { Unavailable(); }
-bool TConnectorDatabase::DoesLocalUPCExist() { Unavailable(); }
+void TConnectorDatabase::ReleaseSession() { lumora::ReleaseSession(); }
+
+void TConnectorDatabase::GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) {
+  RProVersion version = lumora::GetRProVersion(SessionConnection());
+  ASchemaVersion = std::move(version.schema_version);
+  ABuildNumber = std::move(version.build_version);
+}
+
+void TConnectorDatabase::GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) {
+  const SbsAndStoreNo local = lumora::GetSbsAndStoreNo(SessionConnection());
+  ASbsNo = local.sbs_no;
+  AStoreNo = local.store_no;
+}
+
+bool TConnectorDatabase::DoesLocalUPCExist() {
+  return lumora::DoesLocalUPCExist(SessionConnection());
+}
 
 }  // namespace lumora

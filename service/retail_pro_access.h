@@ -6,8 +6,8 @@
 
 namespace lumora {
 
-// The production database access (the shared Retail Pro session and its
-// queries) lives in retail_pro_access.cpp.
+// The production database access: the shared Retail Pro session and its
+// start-up queries.
 class TConnectorDatabase final : public TRetailProAccess {
  public:
   void GetSession() override;

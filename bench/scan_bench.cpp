@@ -1,0 +1,291 @@
+// Scans one store of a large demo database into its batch file the way a run
+// does (inventory query, record count, ReadInOHQuantities, batch file; no
+// upload), and in the same run writes the same lines with a plain loop over
+// the SQLite C API. Reports both times and the process's peak memory.
+//
+//   scan_bench [--items N] [--runs N] [--db FILE] [--only scan|plain]
+//
+// The database is created in a child process, so the peak memory reported is
+// the scan's own; with --only the other side does not run. The memory figures
+// split the resident set into anonymous memory and file pages (SQLite maps
+// the database file, and mapped pages that were read count as resident).
+
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "foundation/paths.h"
+#include "logging/uQzLogging.h"
+#include "platform/message_loop.h"
+#include "retailpro/demo_database.h"
+#include "retailpro/uLumoraRPro9ConnectorSQLs.h"
+#include "service/batch_files.h"
+#include "service/connector_scan.h"
+#include "service/dLumoraRPro9ConnectorLogic.h"
+#include "service/uLumoraRPro9Service.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using SteadyClock = std::chrono::steady_clock;
+
+double Seconds(SteadyClock::time_point since) {
+  return std::chrono::duration<double>(SteadyClock::now() - since).count();
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+// The inventory query in SQLite's own words, as someone writing the loop by
+// hand would put it.
+std::string PlainQuery() {
+  std::string text = lumora::InventoryQueryText(true);
+  ReplaceAll(text, "to_char(inv.item_sid)", "cast(inv.item_sid as text)");
+  ReplaceAll(text, "Nvl(", "ifnull(");
+  ReplaceAll(text, "nvl(", "ifnull(");
+  ReplaceAll(text, "BitAnd(1, so.Status)", "(1 & so.Status)");
+  ReplaceAll(text, "trunc(sysdate)", "date('now', 'localtime') || ' 00:00:00'");
+  ReplaceAll(text, "sysdate", "datetime('now', 'localtime')");
+  ReplaceAll(text, " asc", " asc nulls last");
+  return text;
+}
+
+std::string Trimmed(const unsigned char* text) {
+  std::string value = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+  const auto first = value.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return {};
+  return value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// The yardstick: the same lines, written with stdio.
+std::int64_t PlainLoop(const std::string& db, const fs::path& csv) {
+  sqlite3* handle = nullptr;
+  if (sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    throw std::runtime_error("cannot open " + db);
+  }
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(handle, PlainQuery().c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    throw std::runtime_error(sqlite3_errmsg(handle));
+  }
+  sqlite3_bind_int(statement, sqlite3_bind_parameter_index(statement, ":sbs_no"), 1);
+  sqlite3_bind_int(statement, sqlite3_bind_parameter_index(statement, ":store_no"), 1);
+  std::FILE* out = std::fopen(csv.c_str(), "wb");
+  std::int64_t lines = 0;
+  while (sqlite3_step(statement) == SQLITE_ROW) {
+    const bool upc_null = sqlite3_column_type(statement, 1) == SQLITE_NULL;
+    const bool local_null = sqlite3_column_type(statement, 2) == SQLITE_NULL;
+    if (upc_null && local_null) continue;
+    std::string upc = Trimmed(sqlite3_column_text(statement, 1));
+    if (upc.empty()) upc = Trimmed(sqlite3_column_text(statement, 2));
+    if (upc.empty()) continue;
+    const double available = std::max(0.0, sqlite3_column_double(statement, 5));
+    std::fprintf(out, "BENCH,%s,%.0f\r\n", upc.c_str(), std::round(available));
+    ++lines;
+  }
+  std::fclose(out);
+  sqlite3_finalize(statement);
+  sqlite3_close(handle);
+  return lines;
+}
+
+class NoDatabase final : public lumora::TRetailProAccess {
+ public:
+  void GetSession() override {}
+  void ReleaseSession() override {}
+  void GetRProVersion(std::string&, std::string&) override {}
+  void GetSbsAndStoreNo(int&, int&) override {}
+  bool DoesLocalUPCExist() override { return true; }
+};
+
+// One store as a run scans it, without the upload.
+std::int64_t ScanStore(lumora::TdlgConnectorLogic& logic, lumora::TConnectorScan& scan,
+                       const std::string& program_dir) {
+  lumora::GetSession();
+  auto query = lumora::OpenQueryOnInventory(lumora::SessionConnection(), 1, 1, 0.0);
+  std::unique_ptr<lumora::TAnsiTextStream> stream;
+  lumora::OpenStream(program_dir, "BENCH", stream);
+  int processed = 0, skipped = 0, zero = 0;
+  scan.ReadInOHQuantities(logic, "BENCH", 1, 1, *query, *stream, processed, skipped, zero);
+  lumora::CloseStream(stream);
+  query.reset();
+  lumora::ReleaseSession();
+  return processed;
+}
+
+void CreateDatabaseInChild(const std::string& db, int items) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    lumora::DemoDatabaseOptions options;
+    options.items = items;
+    options.subsidiaries = 1;
+    options.stores_per_subsidiary = 2;
+    options.sales_orders = items / 20;
+    options.transfer_orders = items / 50;
+    try {
+      lumora::CreateDemoDatabase(db, options);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "%s\n", error.what());
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("creating failed");
+}
+
+// A value in KiB of /proc/self/status ("RssAnon", "RssFile").
+long StatusKiB(std::string_view name) {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (status == nullptr) return -1;
+  char line[256];
+  long value = -1;
+  while (std::fgets(line, sizeof line, status) != nullptr) {
+    if (std::string_view(line).starts_with(name)) value = std::atol(line + name.size() + 1);
+  }
+  std::fclose(status);
+  return value;
+}
+
+// Samples the resident set while the benchmark runs: the peak of anonymous
+// memory (heap, SQLite's page cache) apart from mapped file pages.
+class MemorySampler {
+ public:
+  MemorySampler() : thread_([this] { Run(); }) {}
+  ~MemorySampler() {
+    done_ = true;
+    thread_.join();
+  }
+  long PeakAnon() const { return peak_anon_; }
+  long PeakFile() const { return peak_file_; }
+
+ private:
+  void Run() {
+    while (!done_) {
+      peak_anon_ = std::max(peak_anon_.load(), StatusKiB("RssAnon:"));
+      peak_file_ = std::max(peak_file_.load(), StatusKiB("RssFile:"));
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  std::atomic<bool> done_ = false;
+  std::atomic<long> peak_anon_ = 0;
+  std::atomic<long> peak_file_ = 0;
+  std::thread thread_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int items = 1000000;
+  int runs = 3;
+  std::string db;
+  std::string only;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string arg = argv[i];
+    if (arg == "--items") items = std::atoi(argv[i + 1]);
+    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+    else if (arg == "--db") db = argv[i + 1];
+    else if (arg == "--only") only = argv[i + 1];
+  }
+  const fs::path work = fs::temp_directory_path() / ("lumora-scan-bench-" + std::to_string(::getpid()));
+  fs::create_directories(work / "Batch");
+  if (db.empty()) db = (work / "rpro.db").string();
+  try {
+    if (!fs::exists(db)) {
+      const auto start = SteadyClock::now();
+      CreateDatabaseInChild(db, items);
+      std::printf("created %s with %d items in %.1f s\n", db.c_str(), items, Seconds(start));
+    }
+    // The registry stand-in and tnsnames.ora through which the session
+    // reaches the file.
+    const fs::path oracle = work / "oracle";
+    fs::create_directories(oracle / "OraClient11g_home1" / "NETWORK" / "ADMIN");
+    std::FILE* tns = std::fopen((oracle / "OraClient11g_home1/NETWORK/ADMIN/tnsnames.ora").c_str(), "w");
+    std::fprintf(tns, "RPROODS = (DESCRIPTION = (ADDRESS = (PROTOCOL = SQLITE)(FILE = %s)))\n", db.c_str());
+    std::fclose(tns);
+    const fs::path key = work / "registry/HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEY_OraClient11g_home1";
+    fs::create_directories(key);
+    std::FILE* base = std::fopen((key / "ORACLE_BASE").c_str(), "w");
+    std::fputs(oracle.c_str(), base);
+    std::fclose(base);
+    ::setenv("LUMORA_REGISTRY", (work / "registry").c_str(), 1);
+
+    const std::string program_dir = work.string() + "/";
+    lumora::SetExeDir(program_dir);
+    lumora::ConsoleMode = true;
+    lumora::StartLoggingModule();
+    lumora::SetLogDir(program_dir + "logs/");
+    lumora::platform::SteadyWaitClock wait_clock;
+    lumora::platform::MessageLoop loop(wait_clock);
+    NoDatabase no_database;
+    lumora::TConnectorScan scan;
+    lumora::TdlgConnectorLogic logic(
+        lumora::TEngineServices{.loop = loop, .database = no_database, .scan = scan, .stop_requested = {}});
+    lumora::DatabaseSession().LocalUPCFlag = true;
+
+    MemorySampler sampler;
+    std::vector<double> scan_times, plain_times;
+    std::int64_t scanned = 0, plain = 0;
+    for (int run = 0; run < runs; ++run) {
+      auto start = SteadyClock::now();
+      if (only != "plain") scanned = ScanStore(logic, scan, program_dir);
+      scan_times.push_back(Seconds(start));
+      start = SteadyClock::now();
+      if (only != "scan") plain = PlainLoop(db, work / "plain.csv");
+      plain_times.push_back(Seconds(start));
+    }
+    std::sort(scan_times.begin(), scan_times.end());
+    std::sort(plain_times.begin(), plain_times.end());
+    const double scan_time = scan_times[scan_times.size() / 2];
+    const double plain_time = plain_times[plain_times.size() / 2];
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("lines: scan %lld, plain loop %lld; median of %d runs: scan %.3f s, plain loop "
+                "%.3f s, scan/plain %.3f; peak memory %ld KiB\n",
+                static_cast<long long>(scanned), static_cast<long long>(plain), runs, scan_time,
+                plain_time, scan_time / plain_time, usage.ru_maxrss);
+    std::printf("sampled peaks: anonymous %ld KiB, file pages %ld KiB\n", sampler.PeakAnon(),
+                sampler.PeakFile());
+    if (!only.empty()) {
+      lumora::EndLoggingModule();
+      fs::remove_all(work);
+      return 0;
+    }
+    // The batch holds exactly the lines the plain loop wrote.
+    const auto read = [](const fs::path& path) {
+      std::string bytes(fs::file_size(path), '\0');
+      std::FILE* file = std::fopen(path.c_str(), "rb");
+      const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+      std::fclose(file);
+      bytes.resize(got);
+      return bytes;
+    };
+    std::printf("batch and plain loop output %s\n",
+                read(work / "Batch" / "BENCH.csv") == read(work / "plain.csv") ? "identical" : "DIFFER");
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "benchmark failed: %s\n", error.what());
+    fs::remove_all(work);
+    return 1;
+  }
+  lumora::EndLoggingModule();
+  fs::remove_all(work);
+  return 0;
+}
