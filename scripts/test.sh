@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds everything from scratch and runs every
-# test: the normal build, then the unit tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then each fuzz target for a fixed time.
+# test: the normal build (its built-in endpoints on loopback, so that the
+# end-to-end tests can stand in for the FTP server and the support endpoint),
+# then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then each fuzz target for a fixed time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -15,11 +17,11 @@ step() { printf '\n==== %s ====\n' "$*"; }
 
 step "release build"
 rm -rf build/test-release build/test-sanitize build/test-fuzz
-cmake -S . -B build/test-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUMORA_WERROR=ON -DLUMORA_BUILD_BENCHMARKS=ON
+cmake -C cmake/loopback_endpoints.cmake -S . -B build/test-release -G Ninja \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_WERROR=ON -DLUMORA_BUILD_BENCHMARKS=ON
 cmake --build build/test-release -j "$jobs"
 
-step "tests (release)"
+step "tests (release; the end-to-end run waits out a two-minute settle pause)"
 ctest --test-dir build/test-release --output-on-failure -j "$jobs"
 
 step "sanitizer build (ASan + UBSan)"

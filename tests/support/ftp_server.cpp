@@ -34,14 +34,15 @@ std::string ReadLine(int fd, std::chrono::milliseconds deadline) {
 
 }  // namespace
 
-FtpServer::FtpServer(std::string user, std::string password)
+FtpServer::FtpServer(std::string user, std::string password, int port)
     : home_(dir_.path() / "home"), user_(std::move(user)), password_(std::move(password)) {
   std::filesystem::create_directories(home_);
   const std::string script = std::string(LUMORA_TEST_SUPPORT_DIR) + "/ftp_server.py";
   const std::string commands = (dir_.path() / "commands.log").string();
   std::vector<std::string> args = {"/usr/bin/python3", script,          "--home",  home_.string(),
                                    "--user",           user_,           "--password", password_,
-                                   "--commands",       commands};
+                                   "--commands",       commands,    "--port",
+                                   std::to_string(port)};
   std::vector<char*> argv;
   for (auto& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

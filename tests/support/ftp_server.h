@@ -9,13 +9,14 @@
 
 namespace lumora::test {
 
-// A real FTP server on a free loopback port (pyftpdlib under the system's
-// python3), with one account whose home is a fresh folder. ASCII uploads are
+// A real FTP server on a loopback port, a free one unless one is given
+// (pyftpdlib under the system's python3), with one account whose home is a fresh folder. ASCII uploads are
 // stored exactly as they arrived. Started by the constructor, which returns
 // once the server listens; stopped when the object goes.
 class FtpServer {
  public:
-  FtpServer(std::string user = "lumora", std::string password = "s3cret-Pa55word-0f-25-chr");
+  FtpServer(std::string user = "lumora", std::string password = "s3cret-Pa55word-0f-25-chr",
+            int port = 0);
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;

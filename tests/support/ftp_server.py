@@ -27,6 +27,7 @@ def main():
     parser.add_argument("--user", required=True)
     parser.add_argument("--password", required=True)
     parser.add_argument("--commands", required=True)
+    parser.add_argument("--port", type=int, default=0, help="0 picks a free port")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -45,7 +46,7 @@ def main():
     Handler.dtp_handler = RawDTPHandler
     # pyftpdlib answers a wrong password after 3 s by default; tests wait less.
     Handler.auth_failed_timeout = 0.1
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer(("127.0.0.1", args.port), Handler)
     print("LISTENING %d" % server.socket.getsockname()[1], flush=True)
     try:
         server.serve_forever()

@@ -17,17 +17,22 @@ namespace {
 constexpr std::size_t kMaxRequestBytes = 1 << 20;
 constexpr int kReadTimeoutMs = 5000;
 
+// Binds 127.0.0.1:port, or a free port when port is 0; port receives the
+// port bound.
 int BoundLoopbackSocket(std::uint16_t& port) {
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) throw std::runtime_error("socket failed");
+  const int reuse = 1;
+  ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(port);
   socklen_t length = sizeof address;
   if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
       ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     ::close(fd);
-    throw std::runtime_error("bind on 127.0.0.1 failed");
+    throw std::runtime_error("bind on 127.0.0.1:" + std::to_string(port) + " failed");
   }
   port = ntohs(address.sin_port);
   return fd;
@@ -59,7 +64,8 @@ void SendAll(int fd, const std::string& data) {
 
 }  // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+LoopbackHttpServer::LoopbackHttpServer(Handler handler, std::uint16_t port)
+    : handler_(std::move(handler)), port_(port) {
   listener_ = BoundLoopbackSocket(port_);
   if (::listen(listener_, 8) != 0 || ::pipe2(wake_, O_CLOEXEC) != 0) {
     ::close(listener_);

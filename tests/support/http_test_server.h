@@ -27,13 +27,14 @@ struct HttpReply {
   bool hang = false;
 };
 
-// A small HTTP/1.1 server on an ephemeral 127.0.0.1 port, running on its own
-// thread; each connection carries one request, answered by the handler.
+// A small HTTP/1.1 server on 127.0.0.1 (an ephemeral port unless one is
+// given), running on its own thread; each connection carries one request,
+// answered by the handler.
 class LoopbackHttpServer {
  public:
   using Handler = std::function<HttpReply(const HttpRequest&)>;
 
-  explicit LoopbackHttpServer(Handler handler);
+  explicit LoopbackHttpServer(Handler handler, std::uint16_t port = 0);
   ~LoopbackHttpServer();
   LoopbackHttpServer(const LoopbackHttpServer&) = delete;
   LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;

@@ -1,0 +1,337 @@
+// The service program end to end: a copy of the built LumoraRPro9Service runs
+// in console mode from a demo program directory, waits out the database
+// settle pause, reads every configured store from the demo Retail Pro
+// database, uploads the batches to a real FTP server on loopback, reports a
+// store with too few lines to a support endpoint on loopback, records the run
+// in its configuration and archives the batches. The cases below look at what
+// that one run left behind.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "configuration/config_file.h"
+#include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "foundation/date_time.h"
+#include "foundation/uQzCrypto.h"
+#include "foundation/clock.h"
+#include "service/demo/demo_directory.h"
+#include "support/request_envelopes.h"
+#include "tests/retailpro/rpro_fixture.h"
+#include "tests/support/ftp_server.h"
+#include "tests/support/http_test_server.h"
+#include "tests/support/log_capture.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/wait_for.h"
+
+extern char** environ;
+
+namespace lumora::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// The store that is cut down to a handful of items, so that its batch gets
+// fewer than ten lines and the support endpoint hears of it.
+constexpr int kSmallSbs = 2;
+constexpr int kSmallStore = 2;
+
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start) + "<no CR LF>");
+      break;
+    }
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// What a store's batch must hold, read from the database with a query of
+// our own: per active item of the store, its UPC (the local UPC when the UPC
+// is blank) and, for items that no order touches, the on-hand quantity.
+struct ExpectedItem {
+  std::string upc;
+  bool has_orders = false;
+  double on_hand = 0.0;
+};
+
+std::vector<ExpectedItem> ExpectedItems(const fs::path& db, int sbs_no, int store_no) {
+  sqlite3* raw = nullptr;
+  EXPECT_EQ(sqlite3_open_v2(db.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> handle(raw, sqlite3_close);
+  const std::string sql =
+      "select coalesce(nullif(trim(i.upc), ''), nullif(trim(s.local_upc), '')),"
+      " exists(select 1 from so_item x where x.item_sid = i.item_sid)"
+      "   or exists(select 1 from tord_item x where x.item_sid = i.item_sid),"
+      " coalesce(q.qty, 0)"
+      " from invn_sbs_qty q join invn_sbs s on s.item_sid = q.item_sid and s.sbs_no = q.sbs_no"
+      " join inventory i on i.item_sid = q.item_sid"
+      " where q.sbs_no = " + std::to_string(sbs_no) + " and q.store_no = " +
+      std::to_string(store_no) + " and s.active = 1";
+  sqlite3_stmt* raw_statement = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(raw, sql.c_str(), -1, &raw_statement, nullptr), SQLITE_OK)
+      << sqlite3_errmsg(raw);
+  const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw_statement,
+                                                                              sqlite3_finalize);
+  std::vector<ExpectedItem> items;
+  while (sqlite3_step(raw_statement) == SQLITE_ROW) {
+    if (sqlite3_column_type(raw_statement, 0) == SQLITE_NULL) continue;  // no UPC at all
+    items.push_back({reinterpret_cast<const char*>(sqlite3_column_text(raw_statement, 0)),
+                     sqlite3_column_int(raw_statement, 1) != 0,
+                     sqlite3_column_double(raw_statement, 2)});
+  }
+  return items;
+}
+
+// The one run every case inspects, made once for the whole program.
+class ServiceRun : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    fs::remove_all(LUMORA_E2E_ROOT);
+    TDemoDirectoryOptions options;
+    options.database.subsidiaries = 2;
+    options.database.stores_per_subsidiary = 4;  // store 4 of each is inactive
+    options.database.items = 400;
+    options.database.sales_orders = 60;
+    options.database.transfer_orders = 30;
+    demo_ = new TDemoDirectory(CreateDemoDirectory(LUMORA_E2E_ROOT, options));
+    ExecSql(demo_->database,
+            "delete from invn_sbs_qty where sbs_no = " + std::to_string(kSmallSbs) +
+                " and store_no = " + std::to_string(kSmallStore) +
+                " and item_sid not in (select item_sid from invn_sbs_qty where sbs_no = " +
+                std::to_string(kSmallSbs) + " and store_no = " + std::to_string(kSmallStore) +
+                " order by item_sid limit 6)");
+    config_before_ = new std::string(ReadFileBytes(demo_->program / std::string(kConfigFileName)));
+    fs::copy_file(LUMORA_SERVICE_EXECUTABLE, demo_->program / "LumoraRPro9Service");
+
+    ftp_ = new FtpServer(LUMORA_E2E_FTP_USER, LUMORA_E2E_FTP_PASSWORD, LUMORA_E2E_FTP_PORT);
+    support_ = new LoopbackHttpServer(
+        [](const HttpRequest&) {
+          return HttpReply{.status = 200,
+                           .body = TCrypt(EnvelopeKey).EncStr(
+                               "<RESPONSE><ResponseType>rsSuccess</ResponseType><ResponseText/>"
+                               "<Content/><ClientID/><Timestamp/></RESPONSE>")};
+        },
+        LUMORA_E2E_SUPPORT_PORT);
+
+    started_ = Now();
+    const pid_t child = StartService();
+    const bool completed = WaitFor([] { return Log().find("======Run completed=======") !=
+                                                 std::string::npos; },
+                                   400s);
+    finished_ = Now();
+    // Ctrl+C, as an operator ends the console.
+    ::kill(child, SIGINT);
+    int status = 0;
+    if (!WaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 30s)) {
+      ::kill(child, SIGKILL);
+      ::waitpid(child, &status, 0);
+    }
+    exit_code_ = completed && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  static void TearDownTestSuite() {
+    delete support_;
+    delete ftp_;
+    // The program directory stays for the configurator's end-to-end test.
+    delete config_before_;
+    delete demo_;
+  }
+
+  static TDateTime Now() { return lumora::Now(); }
+
+  static pid_t StartService() {
+    std::vector<std::string> environment = {"LUMORA_REGISTRY=" + demo_->registry.string(),
+                                            "LUMORA_SYSTEMCTL=none", "PATH=/usr/bin:/bin"};
+    std::vector<char*> envp;
+    for (auto& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string path = (demo_->program / "LumoraRPro9Service").string();
+    std::string console = "console";
+    std::vector<char*> argv{path.data(), console.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string output = (demo_->root / "service-console.out").string();
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(),
+                                      envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(spawned, 0);
+    return child;
+  }
+
+  // The service's log lines so far, over all its daily files.
+  static std::string Log() {
+    std::string text;
+    std::error_code ec;
+    for (const auto& item : fs::directory_iterator(demo_->program / "logs", ec)) {
+      if (item.path().filename().string().rfind("LumoraRPro9Service_", 0) != 0) continue;
+      for (const auto& line : SplitLogLines(ReadFileBytes(item.path()))) text += line + "\n";
+    }
+    return text;
+  }
+
+  static std::string ClientIDOf(const std::string& entry) {
+    return std::string(ClientIDValue(entry));
+  }
+
+  static std::vector<fs::path> Files(const fs::path& folder) {
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (const auto& item : fs::directory_iterator(folder, ec)) {
+      if (item.is_regular_file()) files.push_back(item.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+  }
+
+  static inline TDemoDirectory* demo_ = nullptr;
+  static inline std::string* config_before_ = nullptr;
+  static inline FtpServer* ftp_ = nullptr;
+  static inline LoopbackHttpServer* support_ = nullptr;
+  static inline TDateTime started_ = 0.0;
+  static inline TDateTime finished_ = 0.0;
+  static inline int exit_code_ = -1;
+};
+
+TEST_F(ServiceRun, WaitsOutTheSettlePauseRunsOnceAndEndsCleanly) {
+  ASSERT_EQ(exit_code_, 0) << ReadFileBytes(demo_->root / "service-console.out") << Log();
+  const std::string log = Log();
+  const std::vector<std::string> framing = {
+      "Pausing ", " seconds to allow Oracle to settle...", "Oracle pause completed, continuing.",
+      "======Starting run========", "======Run completed=======", "Service stopped"};
+  std::size_t at = 0;
+  for (const std::string& text : framing) {
+    const std::size_t found = log.find(text, at);
+    ASSERT_NE(found, std::string::npos) << "\"" << text << "\" missing or out of order\n" << log;
+    at = found;
+  }
+  // Started fresh, the pause is the whole two minutes less the start-up.
+  const std::smatch pause = [&] {
+    std::smatch match;
+    std::regex_search(log, match, std::regex("Pausing (\\d+) seconds"));
+    return match;
+  }();
+  ASSERT_FALSE(pause.empty());
+  EXPECT_GE(std::stoi(pause[1]), 115);
+  EXPECT_LE(std::stoi(pause[1]), 120);
+  EXPECT_EQ(log.find(" ERROR   |"), std::string::npos) << log;
+}
+
+TEST_F(ServiceRun, EveryActiveStoreIsUploadedLineByLine) {
+  ASSERT_EQ(demo_->client_ids.size(), 6u);  // two subsidiaries of three active stores
+  for (const std::string& entry : demo_->client_ids) {
+    const std::string client_id = ClientIDOf(entry);
+    const int sbs_no = std::stoi(entry.substr(0, entry.find('.')));
+    const int store_no = std::stoi(entry.substr(entry.find('.') + 1));
+    SCOPED_TRACE(entry);
+    const fs::path uploaded = ftp_->home() / (client_id + ".csv");
+    ASSERT_TRUE(fs::exists(uploaded));
+
+    std::map<std::string, ExpectedItem> expected;
+    for (const ExpectedItem& item : ExpectedItems(demo_->database, sbs_no, store_no)) {
+      expected.emplace(item.upc, item);
+    }
+    const std::vector<std::string> lines = Lines(ReadFileBytes(uploaded));
+    EXPECT_EQ(lines.size(), expected.size());
+    std::size_t checked_quantities = 0;
+    for (const std::string& line : lines) {
+      std::smatch field;
+      ASSERT_TRUE(std::regex_match(line, field, std::regex("([^,]*),([^,]+),(\\d+)"))) << line;
+      EXPECT_EQ(field[1], client_id) << line;
+      const auto item = expected.find(field[2]);
+      ASSERT_NE(item, expected.end()) << "unexpected UPC in " << line;
+      if (!item->second.has_orders) {
+        EXPECT_EQ(std::stoll(field[3]), std::llround(std::max(item->second.on_hand, 0.0))) << line;
+        ++checked_quantities;
+      }
+      expected.erase(item);
+    }
+    EXPECT_TRUE(expected.empty()) << expected.size() << " items missing, e.g. "
+                                  << (expected.empty() ? "" : expected.begin()->first);
+    if (sbs_no != kSmallSbs || store_no != kSmallStore) {
+      EXPECT_GT(checked_quantities, 0u);
+    }
+  }
+  // Each upload is one passive STOR in transfer type A, nothing else stored.
+  EXPECT_EQ(Files(ftp_->home()).size(), demo_->client_ids.size());
+  const std::string commands = ftp_->Commands();
+  EXPECT_NE(commands.find("TYPE A"), std::string::npos) << commands;
+  EXPECT_NE(commands.find("PASV"), std::string::npos) << commands;
+}
+
+TEST_F(ServiceRun, ArchivesEachBatchUnderATimeStampedName) {
+  const fs::path batch = demo_->program / "Batch";
+  for (const fs::path& file : Files(batch)) ADD_FAILURE() << "left in the batch folder: " << file;
+  const std::vector<fs::path> archived = Files(batch / "Archive" / "Verrin");
+  ASSERT_EQ(archived.size(), demo_->client_ids.size());
+  for (const std::string& entry : demo_->client_ids) {
+    const std::string client_id = ClientIDOf(entry);
+    const auto copy = std::find_if(archived.begin(), archived.end(), [&](const fs::path& path) {
+      return std::regex_match(path.filename().string(),
+                              std::regex(client_id + "-\\d{8}-\\d{6}\\.csv"));
+    });
+    ASSERT_NE(copy, archived.end()) << client_id;
+    EXPECT_EQ(ReadFileBytes(*copy), ReadFileBytes(ftp_->home() / (client_id + ".csv")))
+        << "the archived copy differs from what was sent: " << *copy;
+  }
+}
+
+TEST_F(ServiceRun, RecordsTheRunAndClearsTheRunImmediateRequest) {
+  TConnectorConfig before;
+  ParseConfigFile(*config_before_, before);
+  ASSERT_TRUE(before.runimmediate);
+  TConnectorConfig after;
+  ParseConfigFile(ReadFileBytes(demo_->program / std::string(kConfigFileName)), after);
+  EXPECT_FALSE(after.runimmediate);
+  // Stored to the millisecond; the run started between our two readings.
+  EXPECT_GE(after.lastquery, started_ - 1.0 / 86400000.0);
+  EXPECT_LE(after.lastquery, finished_);
+  EXPECT_EQ(after.clientids, before.clientids);
+  EXPECT_EQ(after.scanscheduling, before.scanscheduling);
+  EXPECT_EQ(after.scaninterval, before.scaninterval);
+}
+
+TEST_F(ServiceRun, ReportsTheStoreWithTooFewLinesToSupport) {
+  const std::string small_client_id = DemoClientID(kSmallSbs, kSmallStore);
+  const std::size_t lines =
+      Lines(ReadFileBytes(ftp_->home() / (small_client_id + ".csv"))).size();
+  ASSERT_GT(lines, 0u);
+  ASSERT_LT(lines, 10u);
+  const std::vector<HttpRequest> requests = support_->requests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].method, "POST");
+  const std::string notice = TCrypt(EnvelopeKey).DecStr(requests[0].body);
+  EXPECT_NE(notice.find("<LogMessage>The number of processed records for Verrin was " +
+                        std::to_string(lines) + "</LogMessage>"),
+            std::string::npos)
+      << notice;
+  EXPECT_NE(notice.find("<Area>ScanInventory</Area>"), std::string::npos) << notice;
+}
+
+}  // namespace
+}  // namespace lumora::test
