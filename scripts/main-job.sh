@@ -92,12 +92,19 @@ wait_for_log() {
 wait_for_log "to allow Oracle to settle..." 30
 pause=$(service_log | sed -n 's/.*Pausing \([0-9]*\) seconds to allow Oracle to settle.*/\1/p' | tail -1)
 echo "The service gives the Oracle database two minutes to settle after it starts."
+# On a terminal the countdown rewrites its line; in a captured log it shows
+# every ten seconds.
 for ((left = pause; left > 0; left--)); do
-  printf '\r  settle pause: %3d s left ' "$left"
+  if [[ -t 1 ]]; then
+    printf '\r  settle pause: %3d s left ' "$left"
+  elif ((left % 10 == 0 || left == pause)); then
+    printf '  settle pause: %3d s left\n' "$left"
+  fi
   sleep 1
   log_has "Oracle pause completed" && break
 done
-printf '\r  settle pause: over            \n'
+if [[ -t 1 ]]; then printf '\r'; fi
+printf '  settle pause: over            \n'
 wait_for_log "Oracle pause completed, continuing." 30
 echo "Waiting for the run requested in the configuration file..."
 wait_for_log "======Run completed=======" 300
@@ -120,8 +127,8 @@ ls -1 "$demo/program/Batch/Archive/Verrin"
 section "the run in the log"
 log=$(ls -1 "$demo"/program/logs/LumoraRPro9Service_*.log | tail -1)
 echo "log file: $log"
-service_log | grep -E "Pausing|pause completed|======|Processed\.\.\.|Transmitting|Service stopped" \
-  | cut -c1-160 || true
+service_log | grep -E "Pausing|pause completed|======(Starting|Run)|output stream|Processed\.\.\.|Service stopped" \
+  | sed -E 's/^([0-9-]+ [0-9:.]+) \|[^|]*\|[^|]*\| /\1  /' || true
 
 section "configuration after the run"
 # The file is scrambled (each byte XOR 0xD7); show the two keys the run changed.

@@ -23,17 +23,6 @@
 namespace lumora {
 namespace {
 
-// No service is asked anything in these tests.
-class NoServiceManager final : public platform::ServiceManager {
- public:
-  bool RequestStart(const std::string&, const std::string&) override { return false; }
-  bool RequestStop(const std::string&, const std::string&) override { return false; }
-  std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
-                                                     const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 TConnectorConfig FreshRecord() {
   TConnectorConfig record;
   for (auto& day : record.ScheduleTimes) day.fill(kUnsetTime);
@@ -87,7 +76,7 @@ class ConfigWindowTest : public ::testing::Test {
   test::LogCapture log_{1, "LumoraRPro9Configurator"};
   test::TRecordingMessages messages_;
   test::TFakeStoreDatabase database_;
-  NoServiceManager manager_;
+  test::TNoServiceManager manager_;
   TServiceControl control_{manager_, [](int) {}, [] {}};
   std::unique_ptr<TfrmLumoraConfig> window_;
   std::string saved_exe_dir_;

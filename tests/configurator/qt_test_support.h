@@ -9,12 +9,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "configurator/operator_messages.h"
 #include "configurator/store_database.h"
+#include "platform/service_control.h"
 
 namespace lumora::test {
 
@@ -38,6 +40,18 @@ class TRecordingMessages final : public TOperatorMessages {
   std::vector<std::string> events;
   std::function<void()> on_message;
   bool wait_visible = false;
+};
+
+// A service manager for windows whose tests ask the service nothing: every
+// request fails and the state cannot be read.
+class TNoServiceManager final : public platform::ServiceManager {
+ public:
+  bool RequestStart(const std::string&, const std::string&) override { return false; }
+  bool RequestStop(const std::string&, const std::string&) override { return false; }
+  std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
+                                                     const std::string&) override {
+    return std::nullopt;
+  }
 };
 
 // A query result held in memory.

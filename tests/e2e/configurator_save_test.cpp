@@ -24,7 +24,7 @@
 #include "logging/log_settings.h"
 #include "logging/uQzLogging.h"
 #include "platform/platform_config.h"
-#include "platform/service_control.h"
+#include "tests/configurator/qt_test_support.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/wait_for.h"
 
@@ -33,17 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// Nothing here asks the service manager anything; the window needs one.
-class NoServiceManager final : public platform::ServiceManager {
- public:
-  bool RequestStart(const std::string&, const std::string&) override { return false; }
-  bool RequestStop(const std::string&, const std::string&) override { return false; }
-  std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
-                                                     const std::string&) override {
-    return std::nullopt;
-  }
-};
 
 ino_t Inode(const fs::path& path) {
   struct stat info{};
@@ -65,7 +54,7 @@ TEST(ConfiguratorOnTheServicesDirectory, SavesTheConfigurationUnchangedByteForBy
   Init(TProgram::Configurator);
   {
     const std::unique_ptr<TStoreDatabase> database = CreateRetailProStoreDatabase();
-    NoServiceManager manager;
+    TNoServiceManager manager;
     TServiceControl control(manager, [](int) {}, [] {});
     TfrmLumoraConfig window(TConfiguratorServices{*database, control, "1.2.4.4"});
     window.show();
