@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
     // The same again with the page cache and memory map the engine sets up.
     const fs::path tuned_script = work / "query-tuned.sql";
     std::ofstream(tuned_script) << "PRAGMA cache_size = -65536;\n.output /dev/null\n"
-                                   "PRAGMA mmap_size = 1073741824;\n.output\n.headers on\n"
+                                   "PRAGMA mmap_size = 0;\n.output\n.headers on\n"
                                    ".mode csv\n"
                                 << ShellQuery(lumora::InventoryQueryText(true), 1, 1) << ";\n";
     const auto shell_command = [&](const fs::path& sql) {
