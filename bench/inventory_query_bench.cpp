@@ -6,7 +6,6 @@
 //
 // With --db the file is reused when it exists (it is created otherwise).
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,18 +16,16 @@
 #include <vector>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include "foundation/clock.h"
-#include "foundation/date_time.h"
-#include "retailpro/demo_database.h"
+#include "bench/bench_support.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "retailpro/verrin_db.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
+namespace bench = lumora::bench;
+using bench::SteadyClock;
 
 // Processor seconds (user + system) of this process or of its ended children:
 // on a busy machine a steadier yardstick than the wall clock.
@@ -39,28 +36,28 @@ double CpuSeconds(int who) {
          double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
+// Wall-clock and processor times of one side's runs.
+struct Times {
+  std::vector<double> wall;
+  std::vector<double> cpu;
+};
+
+// Runs `work` once and adds its times; `who` says whose processor time counts
+// (RUSAGE_CHILDREN for the shell, RUSAGE_SELF for the layer).
+template <typename Work>
+void Timed(int who, Times& times, Work&& work) {
+  const auto start = SteadyClock::now();
+  const double cpu = CpuSeconds(who);
+  work();
+  times.wall.push_back(bench::Seconds(start));
+  times.cpu.push_back(CpuSeconds(who) - cpu);
 }
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
-// The inventory text in SQLite's words: what a person would hand the shell.
-std::string ShellQuery(const std::string& oracle_text, int sbs_no, int store_no) {
-  std::string text = oracle_text;
-  ReplaceAll(text, "to_char(inv.item_sid)", "cast(inv.item_sid as text)");
-  ReplaceAll(text, "Nvl(", "ifnull(");
-  ReplaceAll(text, "nvl(", "ifnull(");
-  ReplaceAll(text, "BitAnd(1, so.Status)", "(1 & so.Status)");
-  ReplaceAll(text, "trunc(sysdate)", "date('now', 'localtime') || ' 00:00:00'");
-  ReplaceAll(text, "sysdate", "datetime('now', 'localtime')");
-  ReplaceAll(text, " asc", " asc nulls last");
-  ReplaceAll(text, ":sbs_no", std::to_string(sbs_no));
-  ReplaceAll(text, ":store_no", std::to_string(store_no));
+// The inventory text as a person would hand it to the shell.
+std::string ShellQuery(int sbs_no, int store_no) {
+  std::string text = bench::SqliteInventoryQuery();
+  bench::ReplaceAll(text, ":sbs_no", std::to_string(sbs_no));
+  bench::ReplaceAll(text, ":store_no", std::to_string(store_no));
   return text;
 }
 
@@ -111,41 +108,20 @@ std::int64_t ReadThroughLayer(const std::string& db, const fs::path& csv, int sb
 }  // namespace
 
 int main(int argc, char** argv) {
-  int items = 1000000;
-  int runs = 3;
-  std::string db;
   std::string shell = "sqlite3";
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--items") items = std::atoi(argv[i + 1]);
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--db") db = argv[i + 1];
-    else if (arg == "--sqlite3") shell = argv[i + 1];
-  }
-  const fs::path work = fs::temp_directory_path() / ("lumora-bench-" + std::to_string(::getpid()));
-  fs::create_directories(work);
-  if (db.empty()) db = (work / "rpro.db").string();
+  const auto options = bench::ParseOptions(argc, argv, {{"--sqlite3", &shell}});
+  const fs::path work = bench::MakeWorkFolder("lumora-bench-");
+  const std::string db = options.db.empty() ? (work / "rpro.db").string() : options.db;
   try {
-    if (!fs::exists(db)) {
-      lumora::DemoDatabaseOptions options;
-      options.items = items;
-      options.subsidiaries = 1;
-      options.stores_per_subsidiary = 2;
-      options.sales_orders = items / 20;
-      options.transfer_orders = items / 50;
-      const auto start = Clock::now();
-      lumora::CreateDemoDatabase(db, options);
-      std::printf("created %s with %d items in %.1f s\n", db.c_str(), items, Seconds(start));
-    }
+    bench::CreateDatabaseIfMissing(db, options.items);
     const fs::path script = work / "query.sql";
-    std::ofstream(script) << ".headers on\n.mode csv\n"
-                          << ShellQuery(lumora::InventoryQueryText(true), 1, 1) << ";\n";
-    // The same again with the page cache and memory map the engine sets up.
+    std::ofstream(script) << ".headers on\n.mode csv\n" << ShellQuery(1, 1) << ";\n";
+    // The same again with the engine's page cache and, like the engine, no memory map.
     const fs::path tuned_script = work / "query-tuned.sql";
     std::ofstream(tuned_script) << "PRAGMA cache_size = -65536;\n.output /dev/null\n"
-                                   "PRAGMA mmap_size = 1073741824;\n.output\n.headers on\n"
+                                   "PRAGMA mmap_size = 0;\n.output\n.headers on\n"
                                    ".mode csv\n"
-                                << ShellQuery(lumora::InventoryQueryText(true), 1, 1) << ";\n";
+                                << ShellQuery(1, 1) << ";\n";
     const auto shell_command = [&](const fs::path& sql) {
       return shell + " -readonly '" + db + "' < '" + sql.string() + "' > '" +
              (work / "shell.csv").string() + "'";
@@ -153,42 +129,26 @@ int main(int argc, char** argv) {
     const std::string command = shell_command(script);
     const std::string tuned_command = shell_command(tuned_script);
 
-    std::vector<double> layer_times, shell_times, tuned_times;
-    std::vector<double> layer_cpu, shell_cpu, tuned_cpu;
+    const auto run_shell = [](const std::string& shell_line) {
+      if (std::system(shell_line.c_str()) != 0) throw std::runtime_error("the sqlite3 shell failed");
+    };
+    Times layer_times, shell_times, tuned_times;
     std::int64_t rows = 0;
-    for (int run = 0; run < runs; ++run) {
-      auto start = Clock::now();
-      double cpu = CpuSeconds(RUSAGE_CHILDREN);
-      if (std::system(command.c_str()) != 0) throw std::runtime_error("the sqlite3 shell failed");
-      shell_times.push_back(Seconds(start));
-      shell_cpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
-      start = Clock::now();
-      cpu = CpuSeconds(RUSAGE_CHILDREN);
-      if (std::system(tuned_command.c_str()) != 0) throw std::runtime_error("the sqlite3 shell failed");
-      tuned_times.push_back(Seconds(start));
-      tuned_cpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
-      start = Clock::now();
-      cpu = CpuSeconds(RUSAGE_SELF);
-      rows = ReadThroughLayer(db, work / "layer.csv", 1, 1);
-      layer_times.push_back(Seconds(start));
-      layer_cpu.push_back(CpuSeconds(RUSAGE_SELF) - cpu);
+    for (int run = 0; run < options.runs; ++run) {
+      Timed(RUSAGE_CHILDREN, shell_times, [&] { run_shell(command); });
+      Timed(RUSAGE_CHILDREN, tuned_times, [&] { run_shell(tuned_command); });
+      Timed(RUSAGE_SELF, layer_times, [&] { rows = ReadThroughLayer(db, work / "layer.csv", 1, 1); });
     }
-    std::sort(layer_times.begin(), layer_times.end());
-    std::sort(shell_times.begin(), shell_times.end());
-    std::sort(tuned_times.begin(), tuned_times.end());
-    const double layer = layer_times[layer_times.size() / 2];
-    const double shell_time = shell_times[shell_times.size() / 2];
-    const double tuned = tuned_times[tuned_times.size() / 2];
+    const double layer = bench::Median(layer_times.wall);
+    const double shell_time = bench::Median(shell_times.wall);
+    const double tuned = bench::Median(tuned_times.wall);
     std::printf("rows %lld; median of %d runs: layer %.3f s, sqlite3 shell %.3f s (with the "
                 "layer's cache settings %.3f s); layer/shell %.3f, layer/tuned shell %.3f\n",
-                static_cast<long long>(rows), runs, layer, shell_time, tuned, layer / shell_time,
-                layer / tuned);
-    std::sort(layer_cpu.begin(), layer_cpu.end());
-    std::sort(shell_cpu.begin(), shell_cpu.end());
-    std::sort(tuned_cpu.begin(), tuned_cpu.end());
-    const double lc = layer_cpu[layer_cpu.size() / 2];
-    const double sc = shell_cpu[shell_cpu.size() / 2];
-    const double tc = tuned_cpu[tuned_cpu.size() / 2];
+                static_cast<long long>(rows), options.runs, layer, shell_time, tuned,
+                layer / shell_time, layer / tuned);
+    const double lc = bench::Median(layer_times.cpu);
+    const double sc = bench::Median(shell_times.cpu);
+    const double tc = bench::Median(tuned_times.cpu);
     std::printf("processor time, median: layer %.3f s, shell %.3f s, tuned shell %.3f s; "
                 "layer/shell %.3f, layer/tuned shell %.3f\n",
                 lc, sc, tc, lc / sc, lc / tc);

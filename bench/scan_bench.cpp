@@ -7,13 +7,11 @@
 //
 // The database is created in a child process, so the peak memory reported is
 // the scan's own; with --only the other side does not run. The memory figures
-// split the resident set into anonymous memory and file pages (SQLite maps
-// the database file, and mapped pages that were read count as resident).
+// split the resident set into anonymous memory and file pages (pages of a
+// memory-mapped database file that were read count as resident).
 
 #include <sqlite3.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -28,11 +26,11 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "foundation/paths.h"
 #include "logging/uQzLogging.h"
 #include "platform/message_loop.h"
-#include "retailpro/demo_database.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "service/batch_files.h"
 #include "service/connector_scan.h"
@@ -42,32 +40,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using SteadyClock = std::chrono::steady_clock;
-
-double Seconds(SteadyClock::time_point since) {
-  return std::chrono::duration<double>(SteadyClock::now() - since).count();
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
-// The inventory query in SQLite's own words, as someone writing the loop by
-// hand would put it.
-std::string PlainQuery() {
-  std::string text = lumora::InventoryQueryText(true);
-  ReplaceAll(text, "to_char(inv.item_sid)", "cast(inv.item_sid as text)");
-  ReplaceAll(text, "Nvl(", "ifnull(");
-  ReplaceAll(text, "nvl(", "ifnull(");
-  ReplaceAll(text, "BitAnd(1, so.Status)", "(1 & so.Status)");
-  ReplaceAll(text, "trunc(sysdate)", "date('now', 'localtime') || ' 00:00:00'");
-  ReplaceAll(text, "sysdate", "datetime('now', 'localtime')");
-  ReplaceAll(text, " asc", " asc nulls last");
-  return text;
-}
-
+namespace bench = lumora::bench;
+using bench::SteadyClock;
 std::string Trimmed(const unsigned char* text) {
   std::string value = text != nullptr ? reinterpret_cast<const char*>(text) : "";
   const auto first = value.find_first_not_of(" \t\r\n");
@@ -82,7 +56,8 @@ std::int64_t PlainLoop(const std::string& db, const fs::path& csv) {
     throw std::runtime_error("cannot open " + db);
   }
   sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(handle, PlainQuery().c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+  const std::string query = bench::SqliteInventoryQuery();
+  if (sqlite3_prepare_v2(handle, query.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
     throw std::runtime_error(sqlite3_errmsg(handle));
   }
   sqlite3_bind_int(statement, sqlite3_bind_parameter_index(statement, ":sbs_no"), 1);
@@ -130,28 +105,6 @@ std::int64_t ScanStore(lumora::TdlgConnectorLogic& logic, lumora::TConnectorScan
   return processed;
 }
 
-void CreateDatabaseInChild(const std::string& db, int items) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    lumora::DemoDatabaseOptions options;
-    options.items = items;
-    options.subsidiaries = 1;
-    options.stores_per_subsidiary = 2;
-    options.sales_orders = items / 20;
-    options.transfer_orders = items / 50;
-    try {
-      lumora::CreateDemoDatabase(db, options);
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "%s\n", error.what());
-      ::_exit(1);
-    }
-    ::_exit(0);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("creating failed");
-}
-
 // A value in KiB of /proc/self/status ("RssAnon", "RssFile").
 long StatusKiB(std::string_view name) {
   std::FILE* status = std::fopen("/proc/self/status", "r");
@@ -194,26 +147,13 @@ class MemorySampler {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int items = 1000000;
-  int runs = 3;
-  std::string db;
   std::string only;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--items") items = std::atoi(argv[i + 1]);
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--db") db = argv[i + 1];
-    else if (arg == "--only") only = argv[i + 1];
-  }
-  const fs::path work = fs::temp_directory_path() / ("lumora-scan-bench-" + std::to_string(::getpid()));
+  const auto options = bench::ParseOptions(argc, argv, {{"--only", &only}});
+  const fs::path work = bench::MakeWorkFolder("lumora-scan-bench-");
   fs::create_directories(work / "Batch");
-  if (db.empty()) db = (work / "rpro.db").string();
+  const std::string db = options.db.empty() ? (work / "rpro.db").string() : options.db;
   try {
-    if (!fs::exists(db)) {
-      const auto start = SteadyClock::now();
-      CreateDatabaseInChild(db, items);
-      std::printf("created %s with %d items in %.1f s\n", db.c_str(), items, Seconds(start));
-    }
+    bench::CreateDatabaseIfMissing(db, options.items);
     // The registry stand-in and tnsnames.ora through which the session
     // reaches the file.
     const fs::path oracle = work / "oracle";
@@ -244,24 +184,22 @@ int main(int argc, char** argv) {
     MemorySampler sampler;
     std::vector<double> scan_times, plain_times;
     std::int64_t scanned = 0, plain = 0;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < options.runs; ++run) {
       auto start = SteadyClock::now();
       if (only != "plain") scanned = ScanStore(logic, scan, program_dir);
-      scan_times.push_back(Seconds(start));
+      scan_times.push_back(bench::Seconds(start));
       start = SteadyClock::now();
       if (only != "scan") plain = PlainLoop(db, work / "plain.csv");
-      plain_times.push_back(Seconds(start));
+      plain_times.push_back(bench::Seconds(start));
     }
-    std::sort(scan_times.begin(), scan_times.end());
-    std::sort(plain_times.begin(), plain_times.end());
-    const double scan_time = scan_times[scan_times.size() / 2];
-    const double plain_time = plain_times[plain_times.size() / 2];
+    const double scan_time = bench::Median(scan_times);
+    const double plain_time = bench::Median(plain_times);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("lines: scan %lld, plain loop %lld; median of %d runs: scan %.3f s, plain loop "
                 "%.3f s, scan/plain %.3f; peak memory %ld KiB\n",
-                static_cast<long long>(scanned), static_cast<long long>(plain), runs, scan_time,
-                plain_time, scan_time / plain_time, usage.ru_maxrss);
+                static_cast<long long>(scanned), static_cast<long long>(plain), options.runs,
+                scan_time, plain_time, scan_time / plain_time, usage.ru_maxrss);
     std::printf("sampled peaks: anonymous %ld KiB, file pages %ld KiB\n", sampler.PeakAnon(),
                 sampler.PeakFile());
     if (!only.empty()) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 #include "foundation/clock.h"
 #include "foundation/exceptions.h"
@@ -167,7 +168,14 @@ void TQzLogger::exc(const std::exception& E, std::string_view AMethod,
   if (0 > LogLevel()) return;
   try {
     std::string text = ExceptionClassName(E);
-    if (!AProcID.empty()) text = "[" + std::string(AProcID) + "] " + text;
+    if (!AProcID.empty()) {
+      // Built by appending: GCC 12's optimiser sees a false overlap
+      // (-Wrestrict) in "[" + std::string(...) and rejects the Release build.
+      std::string prefixed;
+      prefixed.reserve(AProcID.size() + 3 + text.size());
+      prefixed.append("[").append(AProcID).append("] ").append(text);
+      text = std::move(prefixed);
+    }
     if (!AMethod.empty()) text.append(" in ").append(AMethod).append(": ").append(E.what());
     log(0, text, TagError, {});
   } catch (...) {

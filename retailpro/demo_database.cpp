@@ -126,8 +126,11 @@ void CreateSchema(Writer& writer, bool local_upc) {
   writer.Exec("COMMIT;");
 }
 
-std::string Digits(Random& random, int count) {
-  std::string text;
+// A code: its lead character, then `count` random digits. Built in one
+// string: GCC 12 reports a false overlap (-Wrestrict) for "2" + std::string.
+std::string Code(char lead, Random& random, int count) {
+  std::string text(1, lead);
+  text.reserve(1 + count);
   for (int i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + random.Below(10)));
   return text;
 }
@@ -209,11 +212,11 @@ void CreateDemoDatabase(const std::string& path, const DemoDatabaseOptions& opti
     const bool no_upc = random.Percent(3);
     const bool local_only = no_upc && random.Percent(33);
     std::optional<std::string> upc;
-    if (!no_upc) upc = "0" + Digits(random, 11);
+    if (!no_upc) upc = Code('0', random, 11);
     inventory.Row(sid, upc, "Item " + std::to_string(item + 1));
     for (int sbs = 1; sbs <= options.subsidiaries; ++sbs) {
       std::optional<std::string> local;
-      if (local_only || (!no_upc && random.Percent(40))) local = "2" + Digits(random, 12);
+      if (local_only || (!no_upc && random.Percent(40))) local = Code('2', random, 12);
       char vendor[16];
       std::snprintf(vendor, sizeof vendor, "V%04d", random.Below(250));
       const int active = random.Percent(5) ? 0 : 1;

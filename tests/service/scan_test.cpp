@@ -7,6 +7,7 @@
 #include <regex>
 #include <stdlib.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
@@ -97,7 +98,12 @@ class ScanTest : public EngineFixture {
   // `count` items with UPCs P1, P2, ... and quantity 1.
   void AddNumberedItems(int sbs_no, int store_no, int count) {
     std::vector<Item> items;
-    for (int i = 1; i <= count; ++i) items.push_back({"P" + std::to_string(i), {}, 1.0});
+    for (int i = 1; i <= count; ++i) {
+      // Appended, not added: GCC 12 warns falsely (-Wrestrict) on "P" + std::string.
+      std::string upc = "P";
+      upc += std::to_string(i);
+      items.push_back({std::move(upc), {}, 1.0});
+    }
     AddItems(sbs_no, store_no, items);
   }
 
