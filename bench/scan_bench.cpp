@@ -7,8 +7,8 @@
 //
 // The database is created in a child process, so the peak memory reported is
 // the scan's own; with --only the other side does not run. The memory figures
-// split the resident set into anonymous memory and file pages (pages of a
-// memory-mapped database file that were read count as resident).
+// split the resident set into anonymous memory and file pages (SQLite maps
+// the database file, and mapped pages that were read count as resident).
 
 #include <sqlite3.h>
 #include <sys/resource.h>
