@@ -115,18 +115,18 @@ class ServiceRun : public ::testing::Test {
     options.database.items = 400;
     options.database.sales_orders = 60;
     options.database.transfer_orders = 30;
-    demo_ = new TDemoDirectory(CreateDemoDirectory(LUMORA_E2E_ROOT, options));
+    demo_ = std::make_unique<TDemoDirectory>(CreateDemoDirectory(LUMORA_E2E_ROOT, options));
     ExecSql(demo_->database,
             "delete from invn_sbs_qty where sbs_no = " + std::to_string(kSmallSbs) +
                 " and store_no = " + std::to_string(kSmallStore) +
                 " and item_sid not in (select item_sid from invn_sbs_qty where sbs_no = " +
                 std::to_string(kSmallSbs) + " and store_no = " + std::to_string(kSmallStore) +
                 " order by item_sid limit 6)");
-    config_before_ = new std::string(ReadFileBytes(demo_->program / std::string(kConfigFileName)));
+    config_before_ = ReadFileBytes(demo_->program / std::string(kConfigFileName));
     fs::copy_file(LUMORA_SERVICE_EXECUTABLE, demo_->program / "LumoraRPro9Service");
 
-    ftp_ = new FtpServer(LUMORA_E2E_FTP_USER, LUMORA_E2E_FTP_PASSWORD, LUMORA_E2E_FTP_PORT);
-    support_ = new LoopbackHttpServer(
+    ftp_ = std::make_unique<FtpServer>(LUMORA_E2E_FTP_USER, LUMORA_E2E_FTP_PASSWORD, LUMORA_E2E_FTP_PORT);
+    support_ = std::make_unique<LoopbackHttpServer>(
         [](const HttpRequest&) {
           return HttpReply{.status = 200,
                            .body = TCrypt(EnvelopeKey).EncStr(
@@ -152,11 +152,10 @@ class ServiceRun : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    delete support_;
-    delete ftp_;
+    support_.reset();
+    ftp_.reset();
     // The program directory stays for the configurator's end-to-end test.
-    delete config_before_;
-    delete demo_;
+    demo_.reset();
   }
 
   static TDateTime Now() { return lumora::Now(); }
@@ -209,10 +208,10 @@ class ServiceRun : public ::testing::Test {
     return files;
   }
 
-  static inline TDemoDirectory* demo_ = nullptr;
-  static inline std::string* config_before_ = nullptr;
-  static inline FtpServer* ftp_ = nullptr;
-  static inline LoopbackHttpServer* support_ = nullptr;
+  static inline std::unique_ptr<TDemoDirectory> demo_;
+  static inline std::string config_before_;
+  static inline std::unique_ptr<FtpServer> ftp_;
+  static inline std::unique_ptr<LoopbackHttpServer> support_;
   static inline TDateTime started_ = 0.0;
   static inline TDateTime finished_ = 0.0;
   static inline int exit_code_ = -1;
@@ -303,7 +302,7 @@ TEST_F(ServiceRun, ArchivesEachBatchUnderATimeStampedName) {
 
 TEST_F(ServiceRun, RecordsTheRunAndClearsTheRunImmediateRequest) {
   TConnectorConfig before;
-  ParseConfigFile(*config_before_, before);
+  ParseConfigFile(config_before_, before);
   ASSERT_TRUE(before.runimmediate);
   TConnectorConfig after;
   ParseConfigFile(ReadFileBytes(demo_->program / std::string(kConfigFileName)), after);
