@@ -10,7 +10,6 @@
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "foundation/exceptions.h"
 #include "platform/platform_config.h"
-#include "platform/registry.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "retailpro/verrin_db.h"
 
