@@ -25,7 +25,7 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
       bool first_pass = true;
       int previous_wait = 0;
       bool given_up = false;
-      while (!given_up && last_seen != platform::kServiceRunning && budget > 0) {
+      while (last_seen != platform::kServiceRunning && budget > 0) {
         const std::uint32_t checkpoint = status->checkpoint;
         // A pass that had nothing to wait for means the manager expects no
         // progress: stop asking rather than spin.
