@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
@@ -121,7 +122,31 @@ double TimeFraction(const TimeFields& t) {
   return (((t.hour * 60.0 + t.minute) * 60.0 + t.second) * 1000.0 + t.millisecond) / kMSecsPerDay;
 }
 
-double OffsetDays() { return Clock::Current().UtcOffsetMinutes() / 1440.0; }
+// Before the zero date a date-time value counts its time of day forwards
+// from the start of its day (-1.25 is 1899-12-29 06:00), so adding a UTC
+// offset to it, or to a value that the offset moves across the zero date,
+// lands on the wrong day: "never" east of UTC would come back as a later
+// time. The shift is therefore made on a plain count of milliseconds.
+std::int64_t ToMilliseconds(TDateTime value) {
+  const auto total = static_cast<std::int64_t>(std::llround(value * kMSecsPerDay));
+  const auto per_day = static_cast<std::int64_t>(kMSecsPerDay);
+  const std::int64_t day = total / per_day;
+  const std::int64_t time = (total < 0 ? -total : total) % per_day;
+  return day * per_day + time;
+}
+
+TDateTime FromMilliseconds(std::int64_t ms) {
+  const auto per_day = static_cast<std::int64_t>(kMSecsPerDay);
+  std::int64_t day = ms / per_day;
+  if (ms % per_day < 0) --day;
+  const double time = static_cast<double>(ms - day * per_day) / kMSecsPerDay;
+  const auto days = static_cast<double>(day);
+  return day < 0 ? days - time : days + time;
+}
+
+std::int64_t OffsetMilliseconds() {
+  return static_cast<std::int64_t>(Clock::Current().UtcOffsetMinutes()) * 60000;
+}
 
 std::string IsoDateTime(TDateTime value) { return FormatDateTime("yyyy-mm-ddThh:nn:ss", value); }
 
@@ -257,7 +282,8 @@ double ReadTimeOfDay(std::string_view text, double current) {
 }
 
 std::string FormatStoredTimestamp(TDateTime local) {
-  return FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", local + OffsetDays());
+  return FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz",
+                        FromMilliseconds(ToMilliseconds(local) + OffsetMilliseconds()));
 }
 
 TDateTime ParseStoredTimestamp(std::string_view text) {
@@ -285,7 +311,7 @@ TDateTime ParseStoredTimestamp(std::string_view text) {
     fields.second = t->second;
     fields.millisecond = t->millisecond;
   }
-  return EncodeDateTime(fields) - OffsetDays();
+  return FromMilliseconds(ToMilliseconds(EncodeDateTime(fields)) - OffsetMilliseconds());
 }
 
 std::string FormatDisplayTimestamp(TDateTime value) {

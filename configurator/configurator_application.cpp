@@ -6,8 +6,10 @@ namespace lumora {
 
 TConfiguratorApplication::TConfiguratorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
+  // No display name: on X11 Qt appends it to every window's caption, and
+  // each window carries its own caption. The message boxes name the program
+  // themselves.
   setApplicationName(QString::fromUtf8(kProgramTitle));
-  setApplicationDisplayName(QString::fromUtf8(kProgramTitle));
   setQuitOnLastWindowClosed(true);
 }
 

@@ -6,8 +6,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <cmath>
 #include <set>
@@ -38,8 +41,25 @@ QLabel* Heading(const QString& text, QWidget* parent) {
   return label;
 }
 
+// A spin box that an operator may empty: empty text stands for 0. A plain
+// QSpinBox puts its last value back when the focus leaves an emptied box, so
+// the emptied box would save what it showed before.
+class TSpinEdit final : public QSpinBox {
+ public:
+  using QSpinBox::QSpinBox;
+
+ protected:
+  QValidator::State validate(QString& input, int& pos) const override {
+    if (input.trimmed().isEmpty()) return QValidator::Acceptable;
+    return QSpinBox::validate(input, pos);
+  }
+  int valueFromText(const QString& text) const override {
+    return text.trimmed().isEmpty() ? 0 : QSpinBox::valueFromText(text);
+  }
+};
+
 QSpinBox* SpinBox(const char* name, int maximum, QWidget* parent) {
-  auto* box = new QSpinBox(parent);
+  auto* box = new TSpinEdit(parent);
   box->setObjectName(name);
   box->setRange(0, maximum);
   box->setFixedWidth(64);
@@ -106,12 +126,16 @@ TfrmLumoraConfig::TfrmLumoraConfig(TConfiguratorServices services, QWidget* pare
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { btnCancelClick(); });
 
-  // A fixed border: the window keeps the size its pages were laid out for.
+  // A fixed border: the window keeps the size its pages were laid out for,
+  // so the title bar offers no maximize button either.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(676, 814);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
   PageControl1->setCurrentWidget(pgSettings);
+  OrderTabs();
   FormCreate();
 }
 
@@ -131,6 +155,9 @@ void TfrmLumoraConfig::BuildSchedulePage() {
   grdClientIDs = new TControlGrid(pgSchedule);
   grdClientIDs->setObjectName("grdClientIDs");
   grdClientIDs->setMinimumSize(555, 341);
+  // The grid is no stop of its own when tabbing: its rows' controls are, and
+  // the grid scrolls each into view as it gets the focus.
+  grdClientIDs->setFocusPolicy(Qt::NoFocus);
 
   // The column headings sit at the row columns' left edges, shifted by the
   // grid's frame so they line up with the labels inside the rows.
@@ -171,7 +198,9 @@ void TfrmLumoraConfig::BuildSchedulePage() {
                      "or at set times"));
   rgSchedulingButtons = new QButtonGroup(rgScheduling);
   auto* intervals = new QRadioButton(QStringLiteral("Intervals"), rgScheduling);
+  intervals->setObjectName("rbIntervals");
   auto* times = new QRadioButton(QStringLiteral("Times"), rgScheduling);
+  times->setObjectName("rbTimes");
   rgSchedulingButtons->addButton(intervals, 0);
   rgSchedulingButtons->addButton(times, 1);
   times->setChecked(true);
@@ -190,7 +219,8 @@ void TfrmLumoraConfig::BuildSchedulePage() {
   page->addLayout(mode_row);
 
   // The interval set and the weekly panel share the area under the radio
-  // group; only the chosen mode's set is visible.
+  // group; only the chosen mode's set is visible. The area keeps the size of
+  // the larger set, so switching modes moves nothing else on the page.
   interval_set_ = new QWidget(pgSchedule);
   auto* interval_grid = new QGridLayout(interval_set_);
   interval_grid->setContentsMargins(0, 4, 0, 4);
@@ -216,6 +246,7 @@ void TfrmLumoraConfig::BuildSchedulePage() {
   interval_grid->addWidget(lblSleepRange2, 1, 2);
   interval_grid->addWidget(edtSleepEnd, 1, 3);
   interval_grid->setColumnStretch(4, 1);
+  interval_grid->setRowStretch(2, 1);
 
   pnlScheduleTimes = new QWidget(pgSchedule);
   pnlScheduleTimes->setObjectName("pnlScheduleTimes");
@@ -236,12 +267,11 @@ void TfrmLumoraConfig::BuildSchedulePage() {
     }
   }
 
-  auto* mode_area = new QVBoxLayout;
-  mode_area->setSpacing(0);
-  mode_area->addWidget(interval_set_);
-  mode_area->addWidget(pnlScheduleTimes);
-  page->addLayout(mode_area);
-  interval_set_->hide();
+  mode_area_ = new QStackedLayout;
+  mode_area_->addWidget(interval_set_);
+  mode_area_->addWidget(pnlScheduleTimes);
+  mode_area_->setCurrentWidget(pnlScheduleTimes);
+  page->addLayout(mode_area_);
 
   for (QLineEdit* box : TimeBoxes()) box->installEventFilter(this);
 }
@@ -264,6 +294,7 @@ void TfrmLumoraConfig::BuildSettingsPage() {
   edtFTPPassword = new QLineEdit(pgSettings);
   edtFTPPassword->setObjectName("edtFTPPassword");
   edtFTPPassword->setEchoMode(QLineEdit::Password);
+  edtFTPPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
   edtFTPPassword->setToolTip(
       QStringLiteral("Enter the password to use in connecting to the FTP server"));
   btnTestFTP = new QPushButton(QStringLiteral("Test"), pgSettings);
@@ -394,12 +425,41 @@ void TfrmLumoraConfig::ShowLastQuery() {
   dtpLastQueryDate->setDate(QDate(1899, 12, 30).addDays(static_cast<qint64>(day)));
   dtpLastQueryTime->setTime(QTime::fromMSecsSinceStartOfDay(ms_of_day));
   cbLastQueryTime->setChecked(ms_of_day != 0);
+  // The zero date means the service never ran: both pickers stay blank
+  // rather than show 12/30/1899 12:00:00 AM. A blank is the pickers' way of
+  // showing their minimum as nothing.
+  const QString blank = last == 0.0 ? QStringLiteral(" ") : QString();
+  dtpLastQueryDate->setSpecialValueText(blank);
+  dtpLastQueryTime->setSpecialValueText(blank);
 }
 
 void TfrmLumoraConfig::rgSchedulingClick() {
   const bool by_intervals = rgSchedulingButtons->checkedId() == 0;
-  pnlScheduleTimes->setVisible(!by_intervals);
-  interval_set_->setVisible(by_intervals);
+  mode_area_->setCurrentWidget(by_intervals ? interval_set_ : pnlScheduleTimes);
+  // Tab enters the radio group at the chosen mode, as Qt does once the focus
+  // has been in the group.
+  for (QAbstractButton* mode : rgSchedulingButtons->buttons()) {
+    mode->setFocusPolicy(mode->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+void TfrmLumoraConfig::OrderTabs() {
+  // Qt tabs in the order widgets were made, and the store rows are made last,
+  // once the stores have loaded; the order here follows the screen instead.
+  std::vector<QWidget*> chain = {PageControl1->tabBar()};
+  for (int i = 0; i < grdClientIDs->PanelCount(); ++i) {
+    const auto* row = static_cast<const TClientIDPanel*>(grdClientIDs->GetPanel(i));
+    chain.push_back(row->edtClientID);
+    chain.push_back(row->btnPreview);
+  }
+  for (QAbstractButton* mode : rgSchedulingButtons->buttons()) chain.push_back(mode);
+  chain.insert(chain.end(), {btnRunImmediate, spnScanInterval, edtSleepBegin, edtSleepEnd});
+  for (const auto& day : weekly_) chain.insert(chain.end(), day.begin(), day.end());
+  chain.insert(chain.end(), {edtFTPServer, edtFTPUsername, edtFTPPassword, btnTestFTP,
+                             spnLoggingLevel, dtpLastQueryDate, cbLastQueryTime, dtpLastQueryTime,
+                             spnOracleDelay, cbRestartOnMissingData, cbNotifyOnStartup,
+                             btnCheckService, btnSave, btnCancel});
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TfrmLumoraConfig::ShowTimeControl(QLineEdit* box, double value) {
@@ -495,6 +555,7 @@ void TfrmLumoraConfig::WMConfigInit() {
         grdClientIDs->AddPanel(row);
       }
       stores_loaded_ = true;
+      OrderTabs();
     }
     finish();
   } catch (const std::exception& error) {
@@ -594,6 +655,12 @@ void TfrmLumoraConfig::btnTestFTPClick() {
 }
 
 void TfrmLumoraConfig::btnCheckServiceClick() {
+  // The status window's start wait lets window messages through, including
+  // a click here once the status window is closed and before its wait has
+  // noticed; a second window would nest its wait inside the first.
+  if (checking_service_) return;
+  checking_service_ = true;
+  const auto done = qScopeGuard([this] { checking_service_ = false; });
   TfrmCheckService status(services_.service_control, this);
   status.Execute(QString::fromUtf8(kConnectorServiceName));
 }

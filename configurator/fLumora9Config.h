@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedLayout>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QWidget>
@@ -64,6 +65,7 @@ class TfrmLumoraConfig : public QWidget {
   std::vector<QLineEdit*> TimeBoxes() const;
   QLineEdit* WeeklyTimeBox(int day, int slot) const { return weekly_[day][slot]; }
   bool IsLoadingStores() const { return loading_; }
+  bool IsCheckingService() const { return checking_service_; }
 
   QTabWidget* PageControl1;
   QWidget* pgSchedule;
@@ -107,17 +109,20 @@ class TfrmLumoraConfig : public QWidget {
   void FormCreate();
   void SaveSettings();
   void SaveClientIDs();
+  void OrderTabs();
   void ShowLastQuery();
   static void ShowTimeControl(QLineEdit* box, double value);
   static double ReadTimeControl(const QLineEdit* box);
 
   TConfiguratorServices services_;
   QWidget* interval_set_;
+  QStackedLayout* mode_area_;
   std::array<std::array<QLineEdit*, 6>, 7> weekly_{};
   bool loading_ = false;
   bool stores_loaded_ = false;  // the grid holds every active store
   bool close_pending_ = false;
   bool validating_ = false;
+  bool checking_service_ = false;  // a status window is open
 };
 
 }  // namespace lumora

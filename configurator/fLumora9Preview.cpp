@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 #include "configuration/time_values.h"
 #include "configurator/operator_messages.h"
@@ -21,7 +22,10 @@ TfrmPreview::TfrmPreview(TStoreDatabase& database, QWidget* parent)
   setObjectName("frmPreview");
   resize(327, 588);
   DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setGeometry(8, 4, 311, 576);
+  // The grid keeps its margins to the window's edges as the window is resized.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 4, 8, 8);
+  layout->addWidget(DBGrid1);
   DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DBGrid1->setShowGrid(true);
   DBGrid1->verticalHeader()->setDefaultSectionSize(20);

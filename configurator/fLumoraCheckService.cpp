@@ -100,8 +100,9 @@ void TfrmCheckService::ShowServiceState(int state) {
     case platform::kServicePausePending:
       btnAction->hide();
       text = ServiceStateText(state);
-      // Asked again shortly, until the service leaves the pending state.
-      QTimer::singleShot(poll_delay_ms_, this, &TfrmCheckService::RefreshStatus);
+      // Asked again shortly, until the service leaves the pending state; a
+      // closed window asks no more.
+      if (isVisible()) QTimer::singleShot(poll_delay_ms_, this, &TfrmCheckService::RefreshStatus);
       break;
     case platform::kServicePaused:
       btnAction->hide();
@@ -122,7 +123,15 @@ void TfrmCheckService::btnActionClick() {
   if (action_tag_ == kStartAction) {
     lblStatus->setText(QStringLiteral("Starting..."));
     QApplication::processEvents();
-    control_.StartServiceAndWait(std::string(), service, kServiceWaitBudgetSeconds);
+    // Closing the window (Esc, its close box) ends the wait: the operator
+    // has stopped watching, and the program must be free to end.
+    bool closed = false;
+    control_.StartServiceAndWait(std::string(), service, kServiceWaitBudgetSeconds,
+                                 [this, &closed] {
+                                   closed = !isVisible();
+                                   return !closed;
+                                 });
+    if (closed) return;
   } else if (action_tag_ == kStopAction) {
     lblStatus->setText(QStringLiteral("Stopping..."));
     QApplication::processEvents();

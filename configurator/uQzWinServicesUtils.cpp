@@ -14,7 +14,8 @@ TServiceControl::TServiceControl(platform::ServiceManager& manager,
       process_messages_(std::move(process_messages)) {}
 
 bool TServiceControl::StartServiceAndWait(const std::string& machine,
-                                          const std::string& service, int budget_seconds) {
+                                          const std::string& service, int budget_seconds,
+                                          const std::function<bool()>& keep_waiting) {
   int last_seen = platform::kServiceUnknown;
   if (manager_.RequestStart(machine, service)) {
     std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
@@ -23,6 +24,7 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
       int budget = budget_seconds;
       bool first_pass = true;
       int previous_wait = 0;
+      bool given_up = false;
       while (last_seen != platform::kServiceRunning && budget > 0) {
         const std::uint32_t checkpoint = status->checkpoint;
         // A pass that had nothing to wait for means the manager expects no
@@ -31,11 +33,13 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
         first_pass = false;
         int wait = static_cast<int>(status->wait_hint_ms / 1000);
         wait = std::min({wait, 10, budget});
-        for (int second = 0; second < wait; ++second) {
+        for (int second = 0; second < wait && !given_up; ++second) {
           --budget;
           sleep_ms_(1000);
           process_messages_();
+          given_up = keep_waiting && !keep_waiting();
         }
+        if (given_up) break;
         previous_wait = wait;
         status = manager_.QueryStatus(machine, service);
         if (!status) break;

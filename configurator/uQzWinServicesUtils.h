@@ -23,9 +23,12 @@ class TServiceControl {
 
   // Requests the start and waits while the service starts, within
   // `budget_seconds`, processing window messages once per second of waiting.
+  // The wait also ends as soon as `keep_waiting`, asked after each of those
+  // seconds, says no: the window that waits may have been closed meanwhile.
   // True when the service was last seen running.
   bool StartServiceAndWait(const std::string& machine, const std::string& service,
-                           int budget_seconds);
+                           int budget_seconds,
+                           const std::function<bool()>& keep_waiting = nullptr);
   // Requests the stop and waits while the service stops, without processing
   // messages, within `budget_seconds`. True when it was last seen stopped.
   bool StopServiceAndWait(const std::string& machine, const std::string& service,

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libssl-dev libsqlite3-dev sqlite3 libpugixml-dev
   libsystemd-dev
-  qt6-base-dev xvfb xauth
+  qt6-base-dev xvfb xauth openbox xdotool x11-utils
   clang libclang-rt-14-dev
   libspdlog-dev
   python3 python3-pyftpdlib

@@ -124,10 +124,26 @@ TEST(StoredTimestamp, CrossesMidnightAndKeepsMilliseconds) {
   EXPECT_NEAR(ParseStoredTimestamp("2020-01-01 03:03:09.250"), local, 0.5 / kMSecsPerDay);
 }
 
-TEST(StoredTimestamp, TheZeroDateRoundTrips) {
-  FakeClock clock(0.0, 300);
-  EXPECT_EQ(FormatStoredTimestamp(0.0), "1899-12-30 05:00:00.000");
-  EXPECT_EQ(ParseStoredTimestamp("1899-12-30 05:00:00.000"), 0.0);
+TEST(StoredTimestamp, TheZeroDateRoundTripsOnBothSidesOfUtc) {
+  struct Case {
+    int utc_offset;  // minutes to add to local time for UTC
+    const char* stored;
+  } const cases[] = {
+      {.utc_offset = 300, .stored = "1899-12-30 05:00:00.000"},   // New York
+      {.utc_offset = 0, .stored = "1899-12-30 00:00:00.000"},
+      {.utc_offset = -330, .stored = "1899-12-29 18:30:00.000"},  // Kolkata
+      {.utc_offset = -600, .stored = "1899-12-29 14:00:00.000"},  // Sydney
+  };
+  for (const Case& c : cases) {
+    FakeClock clock(0.0, c.utc_offset);
+    EXPECT_EQ(FormatStoredTimestamp(0.0), c.stored) << c.utc_offset;
+    EXPECT_EQ(ParseStoredTimestamp(c.stored), 0.0) << c.utc_offset;
+  }
+  // Dates before the zero date shift by the offset like any other.
+  FakeClock east(0.0, -330);
+  const TDateTime before = At(1899, 12, 29, 6, 0);
+  EXPECT_EQ(FormatStoredTimestamp(before), "1899-12-29 00:30:00.000");
+  EXPECT_EQ(ParseStoredTimestamp("1899-12-29 00:30:00.000"), before);
 }
 
 TEST(StoredTimestamp, ParsingIsLenientAboutTheTimeButStrictAboutTheRest) {

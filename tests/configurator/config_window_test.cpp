@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <stdlib.h>
+#include <time.h>
 
 #include "configuration/config_file.h"
 #include "configuration/time_values.h"
@@ -328,6 +330,59 @@ TEST_F(ConfigWindowTest, TheGridShowsEachStoreWithItsClientIDAndSavesThemBack) {
     }
   }
   EXPECT_EQ(traces, 2);
+}
+
+TEST_F(ConfigWindowTest, ARowShowsTheStartOfItsClientIDAndTheWholeOfItsTexts) {
+  const std::string long_name = "Lumora Outfitters Harbour Front Flagship";
+  database_.stores = test::StoreTable({test::StoreRow(1, "Main", 1, "HARBOURFRONT", long_name)});
+  TConnectorConfig record = FreshRecord();
+  record.clientids = {"1.1=LUMDEMO-1-01-HARBOUR"};
+  WriteConfig(record);
+  Open();
+  ASSERT_EQ(window_->grdClientIDs->PanelCount(), 1);
+  QLineEdit* edit = Row(0)->edtClientID;
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  EXPECT_EQ(edit->toolTip().toStdString(), "LUMDEMO-1-01-HARBOUR");
+  edit->setText("LUM-7");
+  EXPECT_EQ(edit->toolTip().toStdString(), "LUM-7");
+  // A name too long for its column is only drawn shortened.
+  EXPECT_EQ(Row(0)->lblStoreName->text().toStdString(), long_name);
+  EXPECT_EQ(Row(0)->lblStoreName->toolTip().toStdString(), long_name);
+  EXPECT_GE(Row(0)->btnPreview->width(),
+            Row(0)->btnPreview->fontMetrics().horizontalAdvance("Preview") + 8);
+}
+
+TEST_F(ConfigWindowTest, TheSettingsPageMasksThePasswordAndLeavesANeverRunBlank) {
+  // East of UTC the zero date is stored as the evening before; it must still
+  // read back as "never".
+  const char* saved_tz = ::getenv("TZ");
+  const std::string old_tz = saved_tz ? saved_tz : "";
+  ::setenv("TZ", "Asia/Kolkata", 1);
+  ::tzset();
+  const auto restore_tz = qScopeGuard([&] {
+    if (saved_tz) ::setenv("TZ", old_tz.c_str(), 1); else ::unsetenv("TZ");
+    ::tzset();
+  });
+  WriteConfig(FreshRecord());  // lastquery 0: the service never ran
+  TfrmLumoraConfig& window = Open();
+  window.edtFTPPassword->setText("s3cr");
+  EXPECT_EQ(window.edtFTPPassword->displayText().toStdString(), "****");
+  EXPECT_TRUE(window.dtpLastQueryDate->text().trimmed().isEmpty())
+      << window.dtpLastQueryDate->text().toStdString();
+  EXPECT_TRUE(window.dtpLastQueryTime->text().trimmed().isEmpty())
+      << window.dtpLastQueryTime->text().toStdString();
+  window.btnSaveClick();
+  EXPECT_EQ(ReadBack().lastquery, 0.0);
+  TfrmLumoraConfig& reopened = Open();
+  EXPECT_TRUE(reopened.dtpLastQueryDate->text().trimmed().isEmpty());
+
+  TConnectorConfig record = FreshRecord();
+  record.lastquery = 46000.0;  // a run at midnight shows its time
+  WriteConfig(record);
+  TfrmLumoraConfig& ran = Open();
+  EXPECT_EQ(ran.dtpLastQueryDate->text().toStdString(),
+            QDate(1899, 12, 30).addDays(46000).toString("MM/dd/yyyy").toStdString());
+  EXPECT_EQ(ran.dtpLastQueryTime->text().toStdString(), "12:00:00 AM");
 }
 
 TEST_F(ConfigWindowTest, NoStoresKeepsTheClientIDsOfStoresNotShown) {

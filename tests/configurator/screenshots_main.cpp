@@ -1,10 +1,17 @@
-// Draws each window of the configurator with demo content on the offscreen
-// platform and saves it as PNG into the folder given as the argument (the
-// README's pictures in docs/).
+// Draws each window of the configurator with demo content and saves it as
+// PNG into the folder given as the argument (the README's pictures in
+// docs/). On an X display with a window manager the pictures are taken from
+// the screen, with the window's frame and title bar:
+//   tests/configurator/x11/x11_session.sh env QT_QPA_PLATFORM=xcb
+//       build/dev/tests/configurator/configurator_screenshots docs
+// Without a display it draws on the offscreen platform, windows only.
 
 #include <stdlib.h>
 
 #include <QDir>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <iostream>
 
@@ -33,9 +40,34 @@ class RunningService final : public platform::ServiceManager {
   }
 };
 
+QPixmap Picture(QWidget& widget) {
+  // A borderless window (About) has no title bar to show.
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      widget.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+    return widget.grab();
+  }
+  // Give the window manager time to frame the window and draw its title.
+  if (!QTest::qWaitForWindowExposed(&widget)) std::cerr << "window not exposed\n";
+  QTest::qWait(1000);
+  // The frame as the window manager reports it (_NET_FRAME_EXTENTS: left,
+  // right, top, bottom); Qt does not always know it for a modal window yet.
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(widget.winId()),
+                                        QStringLiteral("_NET_FRAME_EXTENTS")});
+  xprop.waitForFinished(5000);
+  const QString line = QString::fromUtf8(xprop.readAllStandardOutput());
+  const QStringList extents = line.mid(line.indexOf('=') + 1).split(',', Qt::SkipEmptyParts);
+  QRect frame(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+  if (extents.size() == 4) {
+    frame.adjust(-extents[0].trimmed().toInt(), -extents[2].trimmed().toInt(),
+                 extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
+  }
+  return widget.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+}
+
 void Save(QWidget& widget, const QString& folder, const char* name) {
   const QString path = QDir(folder).filePath(QString::fromUtf8(name));
-  if (!widget.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
+  if (!Picture(widget).save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
 }
 
 }  // namespace
@@ -54,7 +86,7 @@ int main(int argc, char** argv) {
 
   TConnectorConfig record;
   for (auto& day : record.ScheduleTimes) day.fill(kUnsetTime);
-  record.clientids = {"1.1=LUM-10041", "1.2=LUM-10042", "2.1=LUM-20007"};
+  record.clientids = {"1.1=LUMDEMO-1-01", "1.2=LUMDEMO-1-02", "2.1=LUMDEMO-2-01"};
   record.ScheduleTimes[1][0] = 6.0 / 24;
   record.ScheduleTimes[1][1] = 13.5 / 24;
   record.ScheduleTimes[3][0] = 6.0 / 24;
@@ -68,7 +100,7 @@ int main(int argc, char** argv) {
   database.stores = test::StoreTable({
       test::StoreRow(1, "Lumora Outfitters", 1, "MAIN", "Main Street"),
       test::StoreRow(1, "Lumora Outfitters", 2, "HARB", "Harbour Front"),
-      test::StoreRow(1, "Lumora Outfitters", 3, "AIRP", "Airport"),
+      test::StoreRow(1, "Lumora Outfitters", 3, "AIRPORT-T2", "Airport Terminal 2 Departures"),
       test::StoreRow(2, "Lumora North", 1, "NMAL", "North Mall"),
       test::StoreRow(2, "Lumora North", 2, "LAKE", "Lakeside"),
   });

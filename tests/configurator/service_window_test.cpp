@@ -81,6 +81,14 @@ TEST_F(ServiceControlTest, StartStopsAtTheBudgetOrWhenTheCheckpointGoesBack) {
   EXPECT_EQ(sleeps_.size(), 2u);
 }
 
+TEST_F(ServiceControlTest, StartWaitEndsOnceTheWaiterStopsWatching) {
+  manager_.Script({Status(2, 1, 30000)});
+  EXPECT_FALSE(control_.StartServiceAndWait("", "svc", kServiceWaitBudgetSeconds,
+                                            [this] { return pumps_ < 3; }));
+  EXPECT_EQ(sleeps_.size(), 3u);
+  EXPECT_EQ(manager_.queries, 1);
+}
+
 TEST_F(ServiceControlTest, RefusedRequestsAndUnreadableStatesReportFailure) {
   manager_.accept_requests = false;
   EXPECT_FALSE(control_.StartServiceAndWait("", "svc", 10));
