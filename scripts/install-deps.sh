@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libssl-dev libsqlite3-dev sqlite3 libpugixml-dev
-  libsystemd-dev
+  libsystemd-dev systemd
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   libspdlog-dev
