@@ -2,8 +2,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
