@@ -7,11 +7,12 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libssl-dev libsqlite3-dev sqlite3 libpugixml-dev
-  libsystemd-dev systemd
+  libsystemd-dev
   qt6-base-dev xvfb xauth
   clang libclang-rt-14-dev
   libspdlog-dev
   python3 python3-pyftpdlib
+  systemd
 )
 
 missing=()
