@@ -1,5 +1,6 @@
 #include "logging/log_output.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "foundation/clock.h"
@@ -73,24 +74,50 @@ THandleLogOutput::~THandleLogOutput() { DoCloseLog(); }
 void THandleLogOutput::DoOpenLog() {
   if (FOpen) return;
   BuildFileName();
-  // "ab" appends to an existing file and creates a missing one. A failed open
+  // Appends to an existing file and creates a missing one. A failed open
   // still counts as open: the writes that follow fail and keep their lines.
-  ofd.reset(std::fopen(FFilename.c_str(), "ab"));
-  // The writer hands over whole blocks; unbuffered here means a block has
-  // reached the file when the call returns, so a failure is seen at once.
-  if (ofd) std::setvbuf(ofd.get(), nullptr, _IONBF, 0);
+  // Writes go straight to the system, so a block has reached the file when
+  // the call returns and a failure is seen at once.
+  int error = 0;
+  ofd = platform::File::Open(FFilename, platform::FileMode::kAppend, &error);
   FOpen = true;
 }
 
 void THandleLogOutput::DoCloseLog() {
   if (!FOpen) return;
-  ofd.reset();
+  ofd.Close();
   FOpen = false;
 }
 
 std::size_t THandleLogOutput::DoWrite(std::string_view bytes) {
-  if (!ofd) return 0;
-  return std::fwrite(bytes.data(), 1, bytes.size(), ofd.get());
+  if (!ofd.IsOpen()) return 0;
+  int error = 0;
+  if (cut_line_left_) {
+    if (ofd.Write("\r\n", 2, &error) != 2) return 0;
+    cut_line_left_ = false;
+  }
+  const std::int64_t before = ofd.Size(&error);
+  const auto size = static_cast<std::int64_t>(bytes.size());
+  const std::int64_t done = ofd.Write(bytes.data(), size, &error);
+  if (done == size) return bytes.size();
+
+  // A full disk stops a write anywhere, usually inside a line. How far it got
+  // is read from the file itself, since a failed call does not say.
+  std::int64_t reached = std::max<std::int64_t>(done, 0);
+  if (before >= 0) {
+    const std::int64_t after = ofd.Size(&error);
+    if (after >= before) reached = after - before;
+  }
+  reached = std::clamp<std::int64_t>(reached, 0, size);
+  const std::size_t last_end = bytes.substr(0, static_cast<std::size_t>(reached)).rfind('\n');
+  const std::size_t complete = last_end == std::string_view::npos ? 0 : last_end + 1;
+  if (complete < static_cast<std::size_t>(reached)) {
+    // Cut back to the last whole line; the cut line is written again whole.
+    if (before < 0 || !ofd.Truncate(before + static_cast<std::int64_t>(complete), &error)) {
+      cut_line_left_ = true;
+    }
+  }
+  return complete;
 }
 
 }  // namespace lumora

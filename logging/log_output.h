@@ -2,13 +2,12 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 
 #include "foundation/date_time.h"
+#include "platform/file.h"
 
 namespace lumora {
 
@@ -34,7 +33,9 @@ class TLogOutput {
   // One line followed by CR LF; false when it did not reach the file.
   bool WriteMsg(std::string_view msg);
   // A block of complete lines, already ended by CR LF. Returns how many bytes
-  // reached the file; fewer than given means the write failed there.
+  // reached the file; fewer than given means the write failed there. A write
+  // cut short inside a line leaves the file ending at the last whole line, so
+  // the line's retried copy starts a line of its own.
   std::size_t WriteBlock(std::string_view bytes);
 
   const std::string& ModuleName() const { return FModuleName; }
@@ -64,8 +65,8 @@ class TLogOutput {
   std::atomic<std::uint64_t> flush_count_{0};
 };
 
-// The log file written through the C runtime, appending in the ANSI code page
-// (the writer converts each line before it hands it over).
+// The log file, appended to through the operating system's file calls in the
+// ANSI code page (the writer converts each line before it hands it over).
 class THandleLogOutput final : public TLogOutput {
  public:
   using TLogOutput::TLogOutput;
@@ -77,10 +78,10 @@ class THandleLogOutput final : public TLogOutput {
   std::size_t DoWrite(std::string_view bytes) override;
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, FileCloser> ofd;
+  platform::File ofd;
+  // A cut line could not be removed from the file: the next write first ends
+  // it, so that what follows starts on a line of its own.
+  bool cut_line_left_ = false;
 };
 
 }  // namespace lumora

@@ -19,12 +19,52 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The area column: the first AreaWidth characters, padded with spaces.
+// A control character other than tab would let one call write what reads as
+// several lines (a reply text with CR LF in it could forge a whole log line),
+// so CR, LF and the rest are written in a visible escaped form.
+bool IsEscapedControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (const char c : text) {
+    if (!IsEscapedControl(c)) {
+      out.push_back(c);
+    } else if (c == '\r') {
+      out.append("\\r");
+    } else if (c == '\n') {
+      out.append("\\n");
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      out.append("\\x");
+      out.push_back(kHex[byte >> 4]);
+      out.push_back(kHex[byte & 0x0F]);
+    }
+  }
+}
+
+// The area column: the first AreaWidth characters, padded with spaces. The
+// width counts characters of the code page the file is written in, so that a
+// non-ASCII area neither shifts the message column nor is cut inside a
+// character.
 void AppendAreaColumn(std::string& out, std::string_view area) {
   const auto width = static_cast<std::size_t>(AreaWidth);
-  const std::string_view cut = area.substr(0, std::min(area.size(), width));
-  out.append(cut);
-  out.append(width - cut.size(), ' ');
+  const bool plain = std::none_of(area.begin(), area.end(), [](char c) {
+    return IsEscapedControl(c) || static_cast<unsigned char>(c) >= 0x80;
+  });
+  if (plain) {
+    const std::string_view cut = area.substr(0, std::min(area.size(), width));
+    out.append(cut);
+    out.append(width - cut.size(), ' ');
+    return;
+  }
+  std::string escaped;
+  AppendEscaped(escaped, area);
+  std::string ansi = platform::ToAnsi(escaped);
+  ansi.resize(width, ' ');
+  out.append(platform::FromAnsi(ansi));
 }
 
 void WriteTraceFile(const std::string& trace_dir, const std::string& log_dir) {
@@ -74,7 +114,11 @@ void TQzLogger::Write(std::string_view AMsg, std::string_view AType, std::string
       payload += '|';
       AppendAreaColumn(payload, AArea);
       payload += "| ";
-      payload.append(AMsg);
+      if (std::any_of(AMsg.begin(), AMsg.end(), IsEscapedControl)) {
+        AppendEscaped(payload, AMsg);
+      } else {
+        payload.append(AMsg);
+      }
       FLogThread->Enqueue(std::move(payload));
     } catch (...) {
       // Out of memory while building the line: the line is lost, the caller

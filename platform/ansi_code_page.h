@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace lumora::platform {
 // UTF-8 to Windows-1252. Characters the code page cannot hold, and bytes that
 // are not valid UTF-8, become "?".
 std::string ToAnsi(std::string_view utf8);
+
+// Decodes the UTF-8 sequence at text[pos] and moves pos past it. Returns the
+// code point, or -1 for a malformed sequence (after consuming one byte).
+std::int32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 
 // Windows-1252 to UTF-8. The five bytes that Windows-1252 leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, as

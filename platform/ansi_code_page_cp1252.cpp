@@ -45,8 +45,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one UTF-8 sequence starting at text[pos]; advances pos. Returns -1
-// for a malformed sequence (after consuming one byte).
+}  // namespace
+
 std::int32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(text[pos++]);
   if (lead < 0x80) return lead;
@@ -72,8 +72,6 @@ std::int32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
   return static_cast<std::int32_t>(cp);
 }
-
-}  // namespace
 
 std::string ToAnsi(std::string_view utf8) {
   std::string out;

@@ -11,6 +11,7 @@ enum class FileMode {
   kOpenReadWrite,    // existing file, read and write
   kCreate,           // created or emptied, read and write
   kCreateExclusive,  // like kCreate, and held exclusively until closed
+  kAppend,           // write only at the end, created when missing
 };
 
 // An open file of the operating system, closed when the object goes. The
@@ -45,6 +46,8 @@ class File {
   // origin: 0 from the start, 1 from the current position, 2 from the end.
   std::int64_t Seek(std::int64_t offset, int origin, int* error);
   std::int64_t Size(int* error) const;
+  // Cuts the file (or extends it with zeros) to size bytes.
+  bool Truncate(std::int64_t size, int* error);
 
  private:
   explicit File(int handle) : handle_(handle) {}

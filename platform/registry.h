@@ -14,8 +14,10 @@ namespace lumora::platform {
 // On POSIX it is a directory tree: the hive is the folder HKEY_LOCAL_MACHINE
 // below the root (the directory named by LUMORA_REGISTRY, default
 // /etc/lumora/registry), each key a folder, each string value a file named
-// after the value and holding its text (UTF-8, no added newline). Key and
-// value names match without regard to case; subkeys enumerate in byte order.
+// after the value and holding its text (UTF-8; one trailing LF or CR LF, as
+// an editor or echo leaves it, is not part of the value). Key and value names
+// match without regard to case; subkeys enumerate as Windows lists them, in
+// name order without regard to case.
 class RegistryKey {
  public:
   // Opens a key of HKEY_LOCAL_MACHINE by its path ("SOFTWARE\ORACLE"; "\" and
@@ -24,7 +26,7 @@ class RegistryKey {
 
   bool HasSubKey(std::string_view name) const;
   std::optional<RegistryKey> OpenSubKey(std::string_view name) const;
-  // Subkey names as stored, in byte order of their names.
+  // Subkey names as stored, ordered ignoring letter case.
   std::vector<std::string> SubKeyNames() const;
 
   bool HasValue(std::string_view name) const;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora::platform {
 
@@ -11,19 +12,28 @@ struct ServiceDefinition {
   std::string name;         // unit / service name
   std::string description;  // one line shown by the service manager
   std::string executable;   // full path of the program to start
+  // The one directory the service writes to (its program directory: logs,
+  // batches, configuration); empty means the executable's directory.
+  std::string data_directory = {};
+  // "NAME=value" entries the service is started with.
+  std::vector<std::string> environment = {};
 };
 
 // Registers the service to start at boot and to be restarted when it ends
 // with a failure. On systemd: writes "<name>.service" into /etc/systemd/system
 // or the directory named by LUMORA_SYSTEMD_DIR, then reloads and enables it
 // through systemctl when that exists (LUMORA_SYSTEMCTL names another program,
-// or "none" to skip it). Raises std::system_error on failure.
+// or "none" to skip it). A LUMORA_REGISTRY of the installing process is
+// handed on to the service. A unit path that is a symbolic link is refused.
+// Raises std::system_error on failure.
 void InstallService(const ServiceDefinition& service);
 
 // Removes the registration written by InstallService.
 void UninstallService(std::string_view name);
 
-// The unit file InstallService writes.
+// The unit file InstallService writes: locked down to what the service
+// uses (its program directory for writing, the network, the notify socket).
+// Raises std::invalid_argument for a path or value a unit cannot carry.
 std::string ServiceUnitText(const ServiceDefinition& service);
 
 // Status reports to the service manager; nothing happens when the program

@@ -29,10 +29,14 @@ std::string BaseFromOracleHome(std::string home) {
 
 // The file as lines joined with CR LF, the way a line list loads and joins
 // it: CR LF, LF and CR all end a line, and the last line gets no terminator.
+// A file that starts with the UTF-8 byte-order mark (as editors on Windows
+// save it) is UTF-8 without the mark; any other is in the ANSI code page.
 std::string ReadLinesJoined(const std::filesystem::path& path) {
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
   std::ifstream in(path, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::string text = platform::FromAnsi(bytes);
+  const std::string text =
+      bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : platform::FromAnsi(bytes);
   std::string joined;
   joined.reserve(text.size() + text.size() / 16);
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   libspdlog-dev
   python3 python3-pyftpdlib
+  systemd
 )
 
 missing=()

@@ -68,8 +68,8 @@ if ! grep -q LISTENING "$demo/ftp-server.out"; then
 fi
 echo "listening; uploads land in $demo/ftp-home"
 
-section "LumoraRPro9Service console"
-LUMORA_REGISTRY="$demo/registry" "$demo/program/LumoraRPro9Service" console \
+section "LumoraRPro9Service -console"
+LUMORA_REGISTRY="$demo/registry" "$demo/program/LumoraRPro9Service" -console \
   >"$demo/service-console.out" 2>&1 &
 service_pid=$!
 
@@ -114,6 +114,15 @@ status=0
 wait "$service_pid" || status=$?
 service_pid=""
 echo "LumoraRPro9Service ended with exit code $status."
+# Console mode shows the application title and its start-up line on the
+# terminal; the service mode would not.
+if ! grep -qF "Initializing..." "$demo/service-console.out"; then
+  echo "The service did not run in console mode; its output:" >&2
+  cat "$demo/service-console.out" >&2
+  exit 1
+fi
+echo "Console output:"
+sed 's/^/    /' "$demo/service-console.out" | head -n 8
 
 section "uploaded to the FTP server"
 for file in "$demo"/ftp-home/*; do

@@ -77,7 +77,7 @@ void TdlgConnectorLogic::InitService() {
     LogInfo(1, kBannerLine, kArea);
     LogInfo(1, LoadedConfigText, kArea);
     LogInfo(1, kBannerLine, kArea);
-    SetTimerInterval();
+    if (services_.schedule_runs) SetTimerInterval();
   } catch (const std::exception& error) {
     LogExc(error, kArea);
     throw;

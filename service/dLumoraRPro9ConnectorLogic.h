@@ -34,6 +34,10 @@ struct TEngineServices {
   // tested while the loop's lock is held. Any thread may make it true and
   // then wake the loop.
   std::function<bool()> stop_requested;
+  // False for the engine that installing and uninstalling create: it never
+  // runs, so it computes no schedule and leaves a pending run request to the
+  // service.
+  bool schedule_runs = true;
 };
 
 // The connector engine. One per process; lives on the engine's thread and

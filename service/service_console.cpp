@@ -19,12 +19,15 @@ int RunConsole(TEngineEnvironment environment) {
       std::cerr << kApplicationTitle << ": unknown error" << std::endl;
     }
   });
-  // Ctrl+C or SIGTERM is closing the window.
+  // Ctrl+C, SIGTERM or the terminal closing (SIGHUP) is closing the window:
+  // the engine is disabled and the log drained before the program ends.
   std::atomic<bool> closing = false;
-  const platform::StopSignalWatcher watcher([&](platform::StopSignal) {
-    closing = true;
-    loop.Wake();
-  });
+  const platform::StopSignalWatcher watcher(
+      [&](platform::StopSignal) {
+        closing = true;
+        loop.Wake();
+      },
+      /*hangup=*/true);
 
   std::cout << kApplicationTitle << std::endl;
   TdlgConnectorLogic logic(TEngineServices{

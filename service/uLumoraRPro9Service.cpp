@@ -68,12 +68,13 @@ TLumoraRPro9Connector::TLumoraRPro9Connector(TEngineEnvironment environment)
 
 TLumoraRPro9Connector::~TLumoraRPro9Connector() = default;
 
-std::unique_ptr<TdlgConnectorLogic> TLumoraRPro9Connector::CreateLogic() {
+std::unique_ptr<TdlgConnectorLogic> TLumoraRPro9Connector::CreateLogic(bool schedule_runs) {
   return std::make_unique<TdlgConnectorLogic>(TEngineServices{
       .loop = loop_,
       .database = environment_.database,
       .scan = environment_.scan,
       .stop_requested = [this] { return stop_requested_.load(); },
+      .schedule_runs = schedule_runs,
   });
 }
 
@@ -154,7 +155,9 @@ void TLumoraRPro9Connector::ServiceAfterInstall() {
                                              ? std::string(DirectoryPart(platform::ExecutablePath()))
                                              : environment_.program_directory);
   }
-  logic_ = CreateLogic();
+  // An engine that never runs: a pending "Run Immediately" stays for the
+  // service.
+  logic_ = CreateLogic(false);
   // Again, so that the log shows the configuration banner of this install.
   logic_->InitService();
   LogInfo(1, "Service installed.");
@@ -163,7 +166,7 @@ void TLumoraRPro9Connector::ServiceAfterInstall() {
 }
 
 void TLumoraRPro9Connector::ServiceBeforeUninstall() {
-  logic_ = CreateLogic();
+  logic_ = CreateLogic(false);
   logic_->InitService();
   LogInfo(1, "Uninstalling service");
 }
@@ -207,7 +210,8 @@ int RunServiceProgram(const std::vector<std::string>& arguments, TEngineEnvironm
     try {
       platform::InstallService({.name = std::string(kServiceName),
                                 .description = std::string(kServiceDescription),
-                                .executable = platform::ExecutablePath()});
+                                .executable = platform::ExecutablePath(),
+                                .data_directory = environment.program_directory});
       service.ServiceAfterInstall();
     } catch (...) {
       if (!silent) {

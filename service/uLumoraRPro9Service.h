@@ -80,7 +80,7 @@ class TLumoraRPro9Connector {
   platform::MessageLoop& Loop() { return loop_; }
 
  private:
-  std::unique_ptr<TdlgConnectorLogic> CreateLogic();
+  std::unique_ptr<TdlgConnectorLogic> CreateLogic(bool schedule_runs = true);
   bool HandleControlRequests();
 
   TEngineEnvironment environment_;

@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
 #include <sstream>
 
@@ -9,6 +11,7 @@
 #include "foundation/exceptions.h"
 #include "foundation/uQzCrypto.h"
 #include "logging/uQzLogging.h"
+#include "platform/ansi_code_page.h"
 
 namespace lumora {
 namespace {
@@ -29,10 +32,40 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(kBlank) - first + 1));
 }
 
+// XML 1.0 allows tab, LF, CR and everything from U+0020 on except the
+// surrogates and U+FFFE/U+FFFF. Anything else (a bell from a database value,
+// a byte that is not UTF-8) would make a conforming reader reject the whole
+// envelope, so it becomes "?", as a character the 8-bit body cannot carry does.
+std::string XmlText(std::string_view text) {
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 ? byte < 0x7F : byte == '\t' || byte == '\n' || byte == '\r';
+  });
+  if (plain) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    const std::int32_t cp = platform::DecodeUtf8(text, pos);
+    const bool allowed = cp == '\t' || cp == '\n' || cp == '\r' || (cp >= 0x20 && cp <= 0xFFFD) ||
+                         cp >= 0x10000;
+    if (allowed && cp != 0xFFFE) {
+      out.append(text.substr(start, pos - start));
+    } else {
+      out.push_back('?');
+    }
+  }
+  return out;
+}
+
 std::string DocumentText(const pugi::xml_document& document) {
   std::ostringstream text;
   document.save(text, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-  return Trim(text.str());
+  // A reader turns a literal CR into LF; written as a character reference it
+  // arrives as sent. Without indentation, a CR can only stem from a text.
+  std::string xml = Trim(text.str());
+  for (std::size_t at = 0; (at = xml.find('\r', at)) != std::string::npos; at += 5) xml.replace(at, 1, "&#13;");
+  return xml;
 }
 
 // Deciphers an envelope and loads it into `document`; raises when the text
@@ -100,7 +133,7 @@ std::string FillerText(std::size_t length) {
 
 void TAbstractRequest::AppendElement(pugi::xml_node& AParent, const char* AName,
                                      std::string_view AText) {
-  AParent.append_child(AName).text().set(std::string(AText).c_str());
+  AParent.append_child(AName).text().set(XmlText(AText).c_str());
   AppendFiller(AParent);
 }
 

@@ -23,6 +23,8 @@ int OpenFlags(FileMode mode) {
     case FileMode::kCreateExclusive:
       // Not O_TRUNC: the file is emptied only once the lock is ours.
       return O_RDWR | O_CREAT;
+    case FileMode::kAppend:
+      return O_WRONLY | O_CREAT | O_APPEND;
   }
   return O_RDONLY;
 }
@@ -106,6 +108,15 @@ std::int64_t File::Size(int* error) const {
     return -1;
   }
   return info.st_size;
+}
+
+bool File::Truncate(std::int64_t size, int* error) {
+  int result;
+  do {
+    result = ::ftruncate(handle_, static_cast<off_t>(size));
+  } while (result != 0 && errno == EINTR);
+  if (result != 0) *error = errno;
+  return result == 0;
 }
 
 int RenameNoReplace(const std::string& from, const std::string& to) {

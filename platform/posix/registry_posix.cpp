@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include <algorithm>
+#include <compare>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -102,7 +103,16 @@ std::vector<std::string> RegistryKey::SubKeyNames() const {
   for (fs::directory_iterator it(directory_, ec), end; !ec && it != end; it.increment(ec)) {
     if (it->is_directory(ec)) names.push_back(it->path().filename().string());
   }
-  std::sort(names.begin(), names.end());
+  // Windows lists subkeys in the order of their names without regard to
+  // letter case (compared in upper case, so "_" sorts after the letters).
+  const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
+  std::sort(names.begin(), names.end(), [&upper](const std::string& a, const std::string& b) {
+    const auto order = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(), [&upper](char x, char y) {
+          return static_cast<unsigned char>(upper(x)) <=> static_cast<unsigned char>(upper(y));
+        });
+    return order != 0 ? order < 0 : a < b;
+  });
   return names;
 }
 
@@ -113,7 +123,15 @@ std::optional<std::string> RegistryKey::ReadString(std::string_view name) const 
   if (!path) return std::nullopt;
   std::ifstream in(*path, std::ios::binary);
   if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string value(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+  // A value written by hand (echo /opt/oracle > ORACLE_BASE) ends in a
+  // newline that is not part of it.
+  if (value.ends_with("\r\n")) {
+    value.resize(value.size() - 2);
+  } else if (value.ends_with('\n')) {
+    value.pop_back();
+  }
+  return value;
 }
 
 bool RegistryKey::WriteString(std::string_view name, std::string_view value) const {

@@ -3,8 +3,10 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "foundation/clock.h"
@@ -14,6 +16,20 @@
 
 namespace lumora {
 namespace {
+
+// Oracle computes in decimal: 0.7 - 0.2 is exactly 0.5 there, while SQLite's
+// doubles give 0.49999999999999994, which the batch would round down. Quantities
+// carry a few decimal places at most, so a result rounded to 9 places is the
+// decimal one; the batch's own rounding then sees what Oracle would return.
+double AsOracleNumber(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e15) return value;
+  char text[64];
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 9);
+  if (written.ec != std::errc()) return value;
+  double rounded = value;
+  std::from_chars(text, written.ptr, rounded);
+  return rounded;
+}
 
 struct DatabaseCloser {
   void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
@@ -117,7 +133,7 @@ class SqliteCursor final : public DbCursor {
                                  : DbValue::Integer(value);
       }
       case SQLITE_FLOAT:
-        return DbValue::Float(sqlite3_column_double(statement, i));
+        return DbValue::Float(AsOracleNumber(sqlite3_column_double(statement, i)));
       case SQLITE_TEXT: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
         return DbValue::DriverText(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, i))));

@@ -1,12 +1,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
+#include <regex>
+#include <thread>
 #include <vector>
 
+#include "foundation/clock.h"
+#include "foundation/date_time.h"
 #include "foundation/paths.h"
 #include "logging/log_banner.h"
 #include "logging/log_output.h"
@@ -54,6 +61,40 @@ class LogFilesTest : public ::testing::Test {
   std::string saved_log_dir_;
 };
 
+// A tiny tmpfs mounted over a temporary directory in a mount namespace of the
+// test's own, so the log directory fills up for real and can be grown again.
+class SmallDisk {
+ public:
+  SmallDisk() {
+    // Needs root; the namespace keeps the mount away from everyone else.
+    if (::unshare(CLONE_NEWNS) != 0) return;
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return;
+    mounted_ = ::mount("tmpfs", dir_.path().c_str(), "tmpfs", 0, "size=8k") == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(dir_.path().c_str(), MNT_DETACH);
+  }
+  bool Mounted() const { return mounted_; }
+  bool Grow() { return ::mount(nullptr, dir_.path().c_str(), nullptr, MS_REMOUNT, "size=1m") == 0; }
+  const test::TempDir& Dir() const { return dir_; }
+
+ private:
+  test::TempDir dir_;
+  bool mounted_ = false;
+};
+
+// Every line of a log file's bytes is whole: stamp, tag, area column, message.
+void ExpectWholeLines(const std::string& bytes, std::string_view when) {
+  static const std::regex stamp(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \| )");
+  EXPECT_TRUE(bytes.ends_with("\r\n")) << when << ", ends with: " << bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), 60));
+  for (const std::string& line : test::SplitLogLines(bytes)) {
+    ASSERT_GE(line.size(), 88u) << when << ": " << line;
+    EXPECT_EQ(line.substr(23, 3), " | ") << when << ": " << line;
+    EXPECT_TRUE(line[4] == '-' && line[13] == ':' && line[19] == '.') << when << ": " << line;
+    EXPECT_FALSE(std::regex_search(line.begin() + 1, line.end(), stamp)) << when << ": lines run together: " << line;
+  }
+}
+
 TEST(LogFileNameTest, NamesTheFileAfterModuleAndDay) {
   const TDateTime t = test::At(2026, 7, 8, 9, 10, 11, 12);
   EXPECT_EQ(LogFileName("/var/log/lumora/", "LumoraRPro9Service", t, false),
@@ -73,6 +114,48 @@ TEST_F(LogFilesTest, TheFirstBurstAfterMidnightStartsANewFile) {
   EXPECT_THAT(old_day, ::testing::HasSubstr("| old day\r\n"));
   EXPECT_EQ(test::SplitLogLines(ReadLog("20260201")).size(), 1u);
   EXPECT_THAT(ReadLog("20260201"), ::testing::StartsWith("2026-02-01 00:00:01.000 |  INFO    |"));
+}
+
+TEST(LogShortWriteTest, AFullDiskLeavesWholeLinesAndTheRetryWritesEachLineOnce) {
+  SmallDisk disk;
+  if (!disk.Mounted()) GTEST_SKIP() << "needs root for a private tmpfs";
+  const std::string saved_log_dir = LogDir();
+  EndGlobalLog();
+  SetLogDir(disk.Dir().dir());
+  StartGlobalLog("LumoraRPro9Service", false);
+  GlobalLogger()->SetRetryPause(20ms);
+  constexpr int kLines = 200;
+  // 97-byte messages, so the 8 KiB limit falls inside a line.
+  for (int i = 0; i < kLines; ++i) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%03d", i);
+    Log(0, "line " + std::string(number) + " " + std::string(88, 'x'));
+  }
+  const fs::path file = fs::path(disk.Dir().dir()) / ("LumoraRPro9Service_" + FormatDateTime("yyyymmdd", Now()) + ".log");
+  ASSERT_TRUE(test::WaitFor([&] {
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    return !ec && size > 4096 && GlobalLogger()->QueueSize() > 0;
+  }));
+  // The writer keeps retrying; whatever moment is looked at, the file ends at
+  // a whole line.
+  for (int look = 0; look < 3; ++look) {
+    ExpectWholeLines(test::ReadFileBytes(file), "while full");
+    std::this_thread::sleep_for(30ms);
+  }
+  ASSERT_TRUE(disk.Grow());
+  ASSERT_TRUE(DrainGlobalLog());
+  EndGlobalLog();
+  SetLogDir(saved_log_dir);
+
+  const std::string bytes = test::ReadFileBytes(file);
+  ExpectWholeLines(bytes, "after the retry");
+  std::vector<std::string> messages;
+  for (const std::string& line : test::SplitLogLines(bytes)) {
+    if (line.substr(88).starts_with("line ")) messages.push_back(line.substr(88));
+  }
+  ASSERT_EQ(messages.size(), static_cast<std::size_t>(kLines));
+  for (int i = 0; i < kLines; ++i) EXPECT_EQ(std::stoi(messages[i].substr(5, 3)), i) << messages[i];
 }
 
 TEST_F(LogFilesTest, DeletingTheCurrentFileBetweenBurstsIsHarmless) {

@@ -57,6 +57,76 @@ TEST_F(LoggerFormatTest, AreaIsCutOrPaddedToFiftyCharacters) {
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(payloads[i], rows[i].payload) << rows[i].name;
 }
 
+TEST_F(LoggerFormatTest, ControlCharactersAreEscapedSoOneCallIsOneLine) {
+  // A reply text with CR LF inside it must not forge a line of its own.
+  const std::string forged =
+      "denied\r\n2026-03-04 05:06:07.089 |  INFO    |" + std::string(50, ' ') + "| Support notification sent";
+  struct Row {
+    const char* name;
+    std::string message;
+    std::string area;
+    std::string shown_message;
+    std::string shown_area;
+  };
+  const std::vector<Row> rows = {
+      {.name = "forged line", .message = forged, .area = "",
+       .shown_message = "denied\\r\\n2026-03-04 05:06:07.089 |  INFO    |" + std::string(50, ' ') +
+                        "| Support notification sent",
+       .shown_area = ""},
+      {.name = "bell, NUL and DEL", .message = std::string("a\x07" "b\0c\x7f", 6), .area = "",
+       .shown_message = "a\\x07b\\x00c\\x7f", .shown_area = ""},
+      {.name = "tab stays", .message = "a\tb", .area = "", .shown_message = "a\tb", .shown_area = ""},
+      {.name = "area with LF", .message = "m", .area = "Area\nNext", .shown_message = "m",
+       .shown_area = "Area\\nNext"},
+      {.name = "fixed text", .message = "C:\\oracle | \"quoted\"", .area = "", .shown_message = "C:\\oracle | \"quoted\"",
+       .shown_area = ""},
+  };
+  for (const Row& row : rows) Log(1, row.message, TagInfo, row.area);
+  const auto lines = capture_.Lines();
+  ASSERT_EQ(lines.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::string area = rows[i].shown_area;
+    area.resize(50, ' ');
+    EXPECT_EQ(lines[i].substr(23), " |  INFO    |" + area + "| " + rows[i].shown_message) << rows[i].name;
+  }
+}
+
+TEST_F(LoggerFormatTest, AreaWidthCountsCharactersOfTheFilesCodePage) {
+  struct Row {
+    const char* name;
+    std::string area;
+    std::string column;  // as read back, converted to UTF-8
+  };
+  const std::string fifty_e(50, 'e');
+  std::string forty_nine_accents;
+  for (int i = 0; i < 49; ++i) forty_nine_accents += "\xc3\xa9";  // é
+  const std::vector<Row> rows = {
+      {.name = "accented", .area = "Caf\xc3\xa9", .column = "Caf\xc3\xa9" + std::string(46, ' ')},
+      {.name = "cut after a two-byte character", .area = forty_nine_accents + "\xc3\xa9xyz",
+       .column = forty_nine_accents + "\xc3\xa9"},
+      {.name = "euro sign (three bytes, one character)", .area = "\xe2\x82\xac" + fifty_e,
+       .column = "\xe2\x82\xac" + std::string(49, 'e')},
+      {.name = "outside the code page", .area = "\xe4\xb8\xad", .column = "?" + std::string(49, ' ')},
+  };
+  for (const Row& row : rows) Log(1, "msg", TagInfo, row.area);
+  const auto lines = capture_.Lines();
+  ASSERT_EQ(lines.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(lines[i].substr(36), rows[i].column + "| msg") << rows[i].name;
+  }
+  // In the file itself every message starts in column 89.
+  capture_.End();
+  const std::string bytes = test::ReadFileBytes(capture_.Dir() + "LumoraTest_20260304.log");
+  std::size_t checked = 0;
+  for (std::size_t start = 0, end = 0; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    const std::string_view line(bytes.data() + start, end - start);
+    if (!line.ends_with("| msg")) continue;
+    EXPECT_EQ(line.size(), 88u + 3u) << checked;
+    ++checked;
+  }
+  EXPECT_EQ(checked, rows.size());
+}
+
 TEST_F(LoggerFormatTest, TypedOperationsBuildTheirMessages) {
   const std::vector<std::string> three = {"a", "b", "c"};
   const std::vector<std::string> none;

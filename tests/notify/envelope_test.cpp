@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "foundation/uQzCrypto.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/temp_dir.h"
 
 namespace lumora {
 namespace {
@@ -103,6 +105,81 @@ TEST_F(EnvelopeTest, RequestsAndResponsesReadBackTheirOwnText) {
   EXPECT_EQ(read.ResponseType(), TResponseType::rsSuccess);
   EXPECT_EQ(read.ResponseText(), "stored <ok>");
   EXPECT_EQ(read.Content(), "42");
+}
+
+// Python's own XML parser (expat) reads each envelope, so the test does not
+// trust the library that wrote it. It prints each LogMessage as hex.
+std::vector<std::string> ReadWithPython(const std::vector<std::string>& documents) {
+  test::TempDir dir;
+  std::string paths;
+  for (std::size_t i = 0; i < documents.size(); ++i) {
+    paths += " " + dir.Write("envelope" + std::to_string(i) + ".xml", documents[i]).string();
+  }
+  const std::string script =
+      "import sys, xml.etree.ElementTree as ET\n"
+      "for p in sys.argv[1:]:\n"
+      "    try:\n"
+      "        print(ET.parse(p).getroot().find('LogMessage').text.encode('utf-8').hex())\n"
+      "    except ET.ParseError as e:\n"
+      "        print('rejected: ' + str(e))\n";
+  const auto script_path = dir.Write("read.py", script);
+  const std::string command = "/usr/bin/python3 " + script_path.string() + paths;
+  std::vector<std::string> answers;
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return answers;
+  char line[4096];
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    std::string answer(line);
+    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
+    answers.push_back(answer);
+  }
+  ::pclose(pipe);
+  return answers;
+}
+
+std::string Hex(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (const char c : bytes) {
+    hex += kDigits[static_cast<unsigned char>(c) >> 4];
+    hex += kDigits[static_cast<unsigned char>(c) & 0x0F];
+  }
+  return hex;
+}
+
+TEST_F(EnvelopeTest, AnyMessageMakesAnEnvelopeThatAConformingReaderAccepts) {
+  // The body is 8-bit text: what it cannot carry arrives as "?".
+  const std::string replacement = "?";
+  const struct {
+    const char* name;
+    std::string message;
+    std::string read_back;
+  } rows[] = {
+      {"CR LF", "one\r\ntwo", "one\r\ntwo"},
+      {"lone CR", "one\rtwo\r", "one\rtwo\r"},
+      {"tab and LF", "a\tb\nc", "a\tb\nc"},
+      {"bell", "ring\x07!", "ring" + replacement + "!"},
+      {"NUL", std::string("a\0b", 3), "a" + replacement + "b"},
+      {"escape and DEL", "\x1b[0m\x7f", replacement + "[0m\x7f"},
+      {"byte that is not UTF-8", "caf\xe9", "caf" + replacement},
+      {"non-character U+FFFE", "x\xEF\xBF\xBEy", "x" + replacement + "y"},
+      {"markup and accents", "<a & b> Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80", "<a & b> Gr\xC3\xBC\xC3\x9F" "e ?"},
+  };
+  std::vector<std::string> documents;
+  for (const auto& row : rows) {
+    request_.FLogMessage = row.message;
+    documents.push_back(Decipher(request_.AsString()));
+  }
+  const std::vector<std::string> answers = ReadWithPython(documents);
+  ASSERT_EQ(answers.size(), std::size(rows));
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    EXPECT_EQ(answers[i], Hex(rows[i].read_back)) << rows[i].name << ": " << documents[i];
+  }
+  // The product's own reader gets the same text back.
+  request_.FLogMessage = "one\r\ntwo\r";
+  TLogRequest copy;
+  copy.SetAsString(request_.AsString());
+  EXPECT_EQ(copy.FLogMessage, "one\r\ntwo\r");
 }
 
 TEST(ResponseEnvelope, ReadsDirectChildrenByExactNameAndKeepsMissingHeaderFields) {

@@ -127,6 +127,11 @@ TEST_F(NotifierTest, LogsTheOutcomeOfEachKindOfReply) {
       {"HTTP error status", Reply("rsSuccess", ""),
        {Payload(TagError, "EHttpError in TSupportNotifier.Log: HTTP request to " + url +
                               " failed with status 500")}, 500},
+      {"reply text that would forge a log line",
+       Reply("rsUndefined", "Nope&#13;&#10;2026-12-09 08:30:15.042 |  INFO    |" + std::string(50, ' ') +
+                                "| Support notification sent"),
+       {Payload(TagError, "Support notification failed: Nope\\r\\n2026-12-09 08:30:15.042 |  INFO    |" +
+                              std::string(50, ' ') + "| Support notification sent")}},
       {"oversized reply", std::string(std::size_t{3} << 20, 'A'),
        {Payload(TagError, "EHttpError in TSupportNotifier.Log: The reply from " + url +
                               " is larger than 1048576 bytes")}},

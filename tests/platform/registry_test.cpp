@@ -35,20 +35,38 @@ TEST_F(RegistryTest, CreatesKeysAndRoundTripsValues) {
   EXPECT_FALSE(again->ReadString("Missing"));
 }
 
-TEST_F(RegistryTest, NamesMatchWithoutRegardToCaseAndEnumerateInByteOrder) {
+TEST_F(RegistryTest, NamesMatchAndEnumerateWithoutRegardToCase) {
   root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEY_b/ORACLE_BASE", "/b");
   root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEY_A/ORACLE_HOME", "/a");
   root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/Other/x", "");
+  root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEYz/x", "");  // "_" sorts after the letters
   auto software = RegistryKey::Open("Software");
   ASSERT_TRUE(software);
   EXPECT_TRUE(software->HasSubKey("oracle"));
   auto oracle = software->OpenSubKey("Oracle");
   ASSERT_TRUE(oracle);
-  EXPECT_EQ(oracle->SubKeyNames(), (std::vector<std::string>{"KEY_A", "KEY_b", "Other"}));
+  EXPECT_EQ(oracle->SubKeyNames(), (std::vector<std::string>{"KEYz", "KEY_A", "KEY_b", "Other"}));
   auto b = oracle->OpenSubKey("key_B");
   ASSERT_TRUE(b);
   EXPECT_TRUE(b->HasValue("oracle_base"));
   EXPECT_EQ(b->ReadString("Oracle_Base"), "/b");
+}
+
+TEST_F(RegistryTest, AValueWrittenByHandLosesOneTrailingLineBreak) {
+  const struct {
+    const char* file;
+    const char* value;
+  } rows[] = {
+      {"/opt/oracle\n", "/opt/oracle"},
+      {"/opt/oracle\r\n", "/opt/oracle"},
+      {"/opt/oracle\n\n", "/opt/oracle\n"},
+      {"/opt/oracle", "/opt/oracle"},
+      {"\n", ""},
+  };
+  for (const auto& row : rows) {
+    root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEY_X/ORACLE_BASE", row.file);
+    EXPECT_EQ(RegistryKey::Open("SOFTWARE\\ORACLE\\KEY_X")->ReadString("ORACLE_BASE"), row.value) << row.file;
+  }
 }
 
 TEST_F(RegistryTest, RejectsNamesThatEscapeTheKey) {

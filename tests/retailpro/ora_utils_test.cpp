@@ -162,6 +162,36 @@ TEST_F(OracleRegistryTest, DerivesTheBaseFromAHomeNamedAfterItsVersion) {
   EXPECT_EQ(TNSNamesConnectString("RPROODS", "", "", ""), "(X)");
 }
 
+TEST_F(OracleRegistryTest, ReadsTheFilesAnOperatorWritesByHand) {
+  const std::string base = dir_.path().string();
+  const struct {
+    const char* name;
+    std::string base_file;  // ORACLE_BASE as written
+    std::string tnsnames;
+  } rows[] = {
+      {"echo into the value file", base + "\n", "RPROODS = (X)\n"},
+      {"value file saved on Windows", base + "\r\n", "RPROODS = (X)\r\n"},
+      {"tnsnames.ora with a byte-order mark", base, "\xEF\xBB\xBFRPROODS = (X)\r\n"},
+      {"byte-order mark before a comment", base + "\n", "\xEF\xBB\xBF# clients\r\nRPROODS =\r\n  (X)"},
+  };
+  for (const auto& row : rows) {
+    Value("ORACLE/KEY_H/ORACLE_BASE", row.base_file);
+    dir_.Write("H/NETWORK/ADMIN/tnsnames.ora", row.tnsnames);
+    EXPECT_EQ(GetOracleBase().base, base) << row.name;
+    EXPECT_EQ(TNSNamesConnectString("RPROODS", "", "", ""), "(X)") << row.name;
+  }
+  // A UTF-8 file with the mark keeps its accents as written.
+  dir_.Write("H/NETWORK/ADMIN/tnsnames.ora", "\xEF\xBB\xBFRPROODS = (HOST = caf\xC3\xA9)");
+  EXPECT_EQ(TNSNamesConnectString("RPROODS", "", "", ""), "(HOST = caf\xC3\xA9)");
+}
+
+TEST_F(OracleRegistryTest, TheLastHomeIsTheLastInTheOrderWindowsListsKeys) {
+  // Windows lists KEY_a before KEY_B; byte order would put KEY_B first.
+  Value("ORACLE/KEY_a/ORACLE_BASE", "/opt/a");
+  Value("ORACLE/KEY_B/ORACLE_BASE", "/opt/b");
+  EXPECT_EQ(GetOracleBase().version, "B");
+}
+
 TEST_F(OracleRegistryTest, ReportsEachWayTheClientCannotBeFound) {
   EXPECT_EQ(ErrorOf(), "Registry key \"ORACLE\" could not be found in GetOracleBase");
   Value("ORACLE/NOT_A_HOME/ORACLE_BASE", "/x");
