@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 #include "configuration/connector_config.h"
 #include "configuration/time_values.h"
@@ -112,7 +114,36 @@ TNextRun ByTimes(const TConnectorConfig& config, TDateTime now) {
   return MakeNextRun(today + (target - d), TimerInterval(WholeMilliseconds(target - d - t0)));
 }
 
+// The file time of a run-immediate request that was taken but could not be
+// cleared in the file (a read-only or full program folder).
+std::optional<std::filesystem::file_time_type> unsaved_request_time;
+
+void ConsumeRunImmediateInFile() {
+  try {
+    SaveConfigChanges([](TConnectorConfig& record) { record.runimmediate = false; });
+    unsaved_request_time.reset();
+  } catch (const std::exception& error) {
+    // The run goes ahead all the same. Raising here would re-arm the process
+    // timer with its old countdown at every idle tick, so no run would ever
+    // start; instead the request is remembered as taken until the file
+    // changes, and this error is logged once.
+    LogExc(error, kArea);
+    unsaved_request_time = ConfigFileTime();
+    if (!unsaved_request_time) unsaved_request_time = std::filesystem::file_time_type::min();
+  }
+}
+
 }  // namespace
+
+void DropRequestAlreadyTaken() {
+  if (!unsaved_request_time) return;
+  if (ConfigFileTime() != unsaved_request_time) {
+    // The file changed: whatever it asks for now is a new request.
+    unsaved_request_time.reset();
+    return;
+  }
+  ConnectorConfig.runimmediate = false;
+}
 
 TNextRun CalculateNextRun(TDateTime now) {
   Log(9, "BEGIN", TagEnter, kArea);
@@ -123,9 +154,10 @@ TNextRun CalculateNextRun(TDateTime now) {
     if (config.runimmediate) {
       LogInfo(1, "Run Immediate detected; setting run time to Now", kArea);
       next = MakeNextRun(now, 1000);
+      next.run_immediate = true;
       // Consumed in the file too, or the next load would ask again.
       config.runimmediate = false;
-      SaveConfig();
+      ConsumeRunImmediateInFile();
     } else if (config.scanscheduling == 1) {
       next = ByTimes(config, now);
     } else {
