@@ -374,6 +374,30 @@ TEST_F(ScanTest, ConfiguratorSaveDuringTheRunSurvivesAndItsRequestRunsNext) {
   EXPECT_EQ(logic->ProcessTimer().Interval(), 1800000u);
 }
 
+TEST_F(ScanTest, DatabaseOutOfReachAtStartGetsItsLocalUPCCheckInTheNextRun) {
+  // Items known only by their local UPC: the query without local UPCs
+  // would silently leave all of them out.
+  std::vector<Item> items;
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 10; ++i) {
+    items.push_back({{}, "L" + std::to_string(i), 2.0});
+    lines.push_back("A,L" + std::to_string(i) + ",2");
+  }
+  AddItems(1, 5, items);
+  // At start the Oracle client's registry key is missing.
+  const std::string registry = ::getenv("LUMORA_REGISTRY");
+  ::setenv("LUMORA_REGISTRY", (dir_.path() / "no-registry").c_str(), 1);
+  auto logic = EnabledEngine({"1.5=A"});
+  EXPECT_FALSE(logic->DatabaseKnown());
+  ::setenv("LUMORA_REGISTRY", registry.c_str(), 1);
+
+  logic->tmProcessTimer();
+
+  EXPECT_TRUE(logic->DatabaseKnown());
+  EXPECT_EQ(logic->RProSchemaVersion(), "9.30");
+  EXPECT_EQ(Uploaded("A.csv"), Lines(lines));
+}
+
 TEST_F(ScanTest, RecordsBecomeLinesOrAreSkipped) {
   struct Case {
     const char* name;
