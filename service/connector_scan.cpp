@@ -213,8 +213,10 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
             Log(1, "     Zero qty...." + Text(zero), TagInfo, kScanArea);
           }
 
+          // A batch cut short by a refused write, an abort or a stop is not
+          // whole, so it is neither sent nor archived.
           if (incomplete) {
-            // Reported above.
+            // Already reported, with the file and the reason.
           } else if (ALogic.Aborted()) {
             Log(1, "Aborting write of data to batch file", TagInfo, kScanArea);
             incomplete = true;
@@ -236,7 +238,9 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
               Log(5, "Updating configuration with last transmission timestamp.", TagInfo,
                   kScanArea);
               const TDateTime lastquery = ConnectorConfig.lastquery;
-              SaveConfigChanges([lastquery](TConnectorConfig& record) { record.lastquery = lastquery; });
+              // Only lastquery: the operator may have saved during the run.
+              SaveConfigChanges(
+                  [lastquery](TConnectorConfig& record) { record.lastquery = lastquery; });
             }
           }
         }
@@ -246,7 +250,6 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
         throw;
       }
       if (incomplete) {
-        // Neither sent nor archived: only whole batches leave the folder.
         DiscardBatch(stream, path);
         continue;
       }
