@@ -241,6 +241,9 @@ TEST_F(ServiceFaults, RefusedUploadIsRetriedOperatorSaveSurvivesAndSigtermEndsTh
   const std::string s2 = "Creating output stream on \"" +
                          (s.demo.program / "Batch" / "S-2.csv").string() + "\"";
   ASSERT_TRUE(Eventually([&] { return s.Count(s2) == 1; }, 120s)) << s.Log();
+  // Its read lasts seconds: this lands in the middle of it.
+  ASSERT_TRUE(Eventually([&] { return s.Count("Starting read of on-hand quantities") == 3; }, 60s))
+      << s.Log();
   const TConnectorConfig saved = s.Saved();
   const auto stopped_at = std::chrono::steady_clock::now();
   ::kill(s.pid, SIGTERM);
