@@ -51,6 +51,41 @@ void SaveConfig() {
   LogExit(9, kSaveArea);
 }
 
+void SaveConfigChanges(const std::function<void(TConnectorConfig&)>& AChange) {
+  LogEnter(9, kSaveArea);
+  const std::string path = ConfigFilePath();
+  TConnectorConfig record = ConnectorConfig;
+  int loglevel = GlobalLogLevel();
+  std::string current;
+  try {
+    current = ReadFileContent(path);
+  } catch (const std::exception&) {
+    // No file to keep: the record is all there is.
+  }
+  if (!current.empty()) {
+    // A fresh record, not the one in memory: a slot the operator cleared must
+    // stay cleared.
+    TConnectorConfig from_file;
+    loglevel = ParseConfigFile(current, from_file).loglevel;
+    record = std::move(from_file);
+  }
+  AChange(record);
+  LogInfo(9, "Writing config values to list", kSaveArea);
+  std::string bytes = ConfigFileBytes(record, loglevel);
+  LogInfo(9, "Encrypting list", kSaveArea);
+  LogInfo(9, "Writing config to file", kSaveArea);
+  ReplaceFileContent(path, bytes);
+  LogInfo(9, "Config values written to list", kSaveArea);
+  LogExit(9, kSaveArea);
+}
+
+std::optional<std::filesystem::file_time_type> ConfigFileTime() {
+  std::error_code error;
+  const auto modified = std::filesystem::last_write_time(ConfigFilePath(), error);
+  if (error) return std::nullopt;
+  return modified;
+}
+
 bool LoadConfig(bool& changed) {
   changed = false;
   try {

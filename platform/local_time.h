@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
+#include <vector>
 
 namespace lumora::platform {
 
@@ -21,5 +23,15 @@ CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment);
 // Minutes to add to local time to get UTC (UTC = local + offset) at the given
 // moment, from the machine's zone rules. 0 when the zone cannot be read.
 int UtcOffsetMinutes(std::chrono::system_clock::time_point moment);
+
+// The moments at which the machine's local clock shows `local`, earliest
+// first: one normally, none in the hour skipped when daylight-saving time
+// begins, two in the hour repeated when it ends.
+std::vector<std::chrono::system_clock::time_point> MomentsOfLocalTime(const CivilTime& local);
+
+// The first moment at which the local clock shows `local` or a later time:
+// the first occurrence of a repeated time, the end of a skipped hour for a
+// time that does not exist. Empty when the zone rules cannot place it.
+std::optional<std::chrono::system_clock::time_point> FirstMomentAtOrAfter(const CivilTime& local);
 
 }  // namespace lumora::platform

@@ -243,11 +243,13 @@ bool DoesLocalUPCExist(TVerrinConnection& AConnection) {
   LogEnter(9, kArea);
   auto& session = DatabaseSession();
   session.LocalUPCFlag = false;
+  session.LocalUPCChecked = false;
   try {
     TVerrinDataset query(AConnection);
     query.SetSQL(kLocalUpcQuery);
     query.Open();
     session.LocalUPCFlag = !query.Eof();
+    session.LocalUPCChecked = true;
   } catch (...) {
     // A database that cannot answer (no catalog access, no connection) gets
     // the query that does not need the column.

@@ -33,6 +33,9 @@ struct TDatabaseSession {
   // The inventory query takes the local UPC from invn_sbs (query A). Set only
   // by DoesLocalUPCExist.
   std::atomic<bool> LocalUPCFlag{false};
+  // The last DoesLocalUPCExist got its answer from the database (an error
+  // answers false without it).
+  std::atomic<bool> LocalUPCChecked{false};
 };
 TDatabaseSession& DatabaseSession();
 

@@ -102,7 +102,12 @@ std::string FormatBatchLine(std::string_view AClientID, std::string_view AUPC, d
 
 void WriteBatchLine(TAnsiTextStream& AStream, std::string_view AClientID, std::string_view AUPC,
                     double AQuantity) {
-  AStream.WriteLn(platform::ToAnsi(FormatBatchLine(AClientID, AUPC, AQuantity)));
+  const std::string line = platform::ToAnsi(FormatBatchLine(AClientID, AUPC, AQuantity));
+  try {
+    AStream.WriteLn(line);
+  } catch (const std::exception& error) {
+    throw EBatchWriteError(error.what());
+  }
 }
 
 std::string BatchFolder(std::string_view AExeDir) { return PathJoin(AExeDir, "Batch"); }
@@ -138,6 +143,19 @@ std::string OpenStream(std::string_view AExeDir, std::string_view AClientID,
 void CloseStream(std::unique_ptr<TAnsiTextStream>& AStream) {
   // The file closes, and its hold ends, as the stream goes.
   AStream.reset();
+}
+
+void DiscardBatch(std::unique_ptr<TAnsiTextStream>& AStream, const std::string& APath) {
+  CloseStream(AStream);
+  if (APath.empty()) return;
+  std::error_code ec;
+  fs::remove(APath, ec);
+  if (!ec) {
+    Log(1, "Removed incomplete batch file \"" + APath + "\"", TagInfo, "");
+  } else {
+    Log(0, "Unable to remove incomplete batch file \"" + APath + "\": " + SystemErrorText(ec.value()),
+        TagError, "");
+  }
 }
 
 void RenameBatchfile(const std::string& APath, const std::string& ABackupPath,

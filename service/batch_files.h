@@ -11,9 +11,14 @@
 #include <string_view>
 
 #include "foundation/clock.h"
+#include "foundation/exceptions.h"
 #include "foundation/uQzTextStream.h"
 
 namespace lumora {
+
+// The batch stream refused a line (a full disk, an I/O error): the batch is
+// incomplete. Not an error of one record, so the scan never skips past it.
+LUMORA_DECLARE_EXCEPTION(EBatchWriteError, EInOutError);
 
 inline constexpr std::size_t kBatchBackupsKept = 1000;
 
@@ -35,7 +40,8 @@ std::string FormatBatchQuantity(double AQuantity);
 // IsSafeBatchField first.
 std::string FormatBatchLine(std::string_view AClientID, std::string_view AUPC, double AQuantity);
 
-// Writes FormatBatchLine in Windows-1252, ended by CR LF.
+// Writes FormatBatchLine in Windows-1252, ended by CR LF. A write the stream
+// refuses raises EBatchWriteError with the stream's error text.
 void WriteBatchLine(TAnsiTextStream& AStream, std::string_view AClientID, std::string_view AUPC,
                     double AQuantity);
 
@@ -56,6 +62,11 @@ std::string OpenStream(std::string_view AExeDir, std::string_view AClientID,
 
 // Frees the stream, closing the file; an empty AStream is fine.
 void CloseStream(std::unique_ptr<TAnsiTextStream>& AStream);
+
+// Closes and deletes a batch that is not to be sent because it is not whole
+// (a refused write, a stop or abort in the middle of the store), so that no
+// later step can take it for a finished batch. Logs what became of it.
+void DiscardBatch(std::unique_ptr<TAnsiTextStream>& AStream, const std::string& APath);
 
 // Moves the batch file into ABackupPath under its archived name. An existing
 // copy of that name is never replaced; a failed move leaves the file where

@@ -24,14 +24,33 @@ void Upload(const std::string& APath, TAnsiTextStream* AStream, TBatchUploader& 
 }  // namespace
 
 void TransmitBatch(const std::string& APath, TAnsiTextStream* AStream, TBatchUploader& AUploader,
-                   std::mutex& FTransmitCS, std::string& AStep) {
+                   std::mutex& FTransmitCS, std::string& AStep, const TRetryWait& AWait) {
   Log(9, "BEGIN", TagEnter, kArea);
   try {
     std::lock_guard lock(FTransmitCS);
-    try {
-      Upload(APath, AStream, AUploader, AStep);
-    } catch (const std::exception& error) {
-      LogExc(error, "TdlgConnectorLogic.TransmitBatch");
+    const std::string name(FileNamePart(APath));
+    for (std::size_t attempt = 0;; ++attempt) {
+      try {
+        Upload(APath, AStream, AUploader, AStep);
+        break;
+      } catch (const std::exception& error) {
+        LogExc(error, "TdlgConnectorLogic.TransmitBatch");
+      }
+      if (attempt == kUploadRetryWaits.size()) {
+        Log(0,
+            "Upload of " + name + " failed " + std::to_string(attempt + 1) +
+                " times; giving up until the next run",
+            TagWarning, kArea);
+        break;
+      }
+      const auto wait = kUploadRetryWaits[attempt];
+      Log(1, "Upload of " + name + " failed; trying again in " + std::to_string(wait.count() / 1000) +
+                 " seconds",
+          TagInfo, kArea);
+      if (AWait && !AWait(wait)) {
+        Log(1, "Upload of " + name + " given up: the service is stopping", TagInfo, kArea);
+        break;
+      }
     }
   } catch (const std::exception& error) {
     LogExc(error, std::string(kArea) + " while " + AStep);

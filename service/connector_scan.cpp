@@ -119,7 +119,8 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
     ALogic.ClearAbort();
     // The list is read afresh for every entry: messages handled during a
     // store may have reloaded the configuration.
-    for (std::size_t i = 0; !ALogic.Aborted() && i < entries.size(); ++i) {
+    // A stop ends the scan before the next store, not after its query.
+    for (std::size_t i = 0; !ALogic.Aborted() && !ALogic.Closing() && i < entries.size(); ++i) {
       step = "pulling client ID";
       const std::string entry = entries[i];
       const std::string client_id(ClientIDValue(entry));
@@ -171,8 +172,9 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
 
       step = "opening stream";
       std::unique_ptr<TAnsiTextStream> stream;
-      const std::string path = OpenStream(ExeDir(), client_id, stream);
+      const std::string path = services_.open_stream(ExeDir(), client_id, stream);
       bool process_ended = false;
+      bool incomplete = false;
       try {
         if (path.empty()) {
           Log(0, "After attempting to open stream, the path to the file was empty", TagWarning,
@@ -192,18 +194,36 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
           int processed = 0;
           int skipped = 0;
           int zero = 0;
-          ReadInOHQuantities(ALogic, client_id, sbs_no, store_no, *query, *stream, processed,
-                             skipped, zero);
-          Log(1, "Returning from read of on-hand quantities", TagInfo, kScanArea);
-          Log(1, "     Processed..." + Text(processed), TagInfo, kScanArea);
-          Log(1, "     Skipped....." + Text(skipped), TagInfo, kScanArea);
-          Log(1, "     Zero qty...." + Text(zero), TagInfo, kScanArea);
+          try {
+            ReadInOHQuantities(ALogic, client_id, sbs_no, store_no, *query, *stream, processed,
+                               skipped, zero);
+          } catch (const EBatchWriteError& error) {
+            // A truncated batch would replace the receiving service's full
+            // stock list with part of it: this store's batch is dropped.
+            Log(0,
+                "Unable to write batch file \"" + path + "\": " + error.what() +
+                    "; the batch is incomplete and will not be sent",
+                TagError, kScanArea);
+            incomplete = true;
+          }
+          if (!incomplete) {
+            Log(1, "Returning from read of on-hand quantities", TagInfo, kScanArea);
+            Log(1, "     Processed..." + Text(processed), TagInfo, kScanArea);
+            Log(1, "     Skipped....." + Text(skipped), TagInfo, kScanArea);
+            Log(1, "     Zero qty...." + Text(zero), TagInfo, kScanArea);
+          }
 
-          if (ALogic.Aborted()) {
+          // A batch cut short by a refused write, an abort or a stop is not
+          // whole, so it is neither sent nor archived.
+          if (incomplete) {
+            // Already reported, with the file and the reason.
+          } else if (ALogic.Aborted()) {
             Log(1, "Aborting write of data to batch file", TagInfo, kScanArea);
+            incomplete = true;
           } else if (ALogic.Closing()) {
             Log(1, "Stopping write of data to batch file in order to close app", TagInfo,
                 kScanArea);
+            incomplete = true;
           } else {
             step = "calling TransmitBatch";
             Log(5, "Starting transmission of batch file.", TagInfo, kScanArea);
@@ -211,11 +231,16 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
             if (!process_ended) {
               std::string transmit_step;
               TransmitBatch(path, stream.get(), *services_.uploader, ALogic.TransmitCS(),
-                            transmit_step);
+                            transmit_step, [&ALogic](std::chrono::milliseconds wait) {
+                              return ALogic.PauseFor(wait);
+                            });
               step = "calling SavingConfig";
               Log(5, "Updating configuration with last transmission timestamp.", TagInfo,
                   kScanArea);
-              SaveConfig();
+              const TDateTime lastquery = ConnectorConfig.lastquery;
+              // Only lastquery: the operator may have saved during the run.
+              SaveConfigChanges(
+                  [lastquery](TConnectorConfig& record) { record.lastquery = lastquery; });
             }
           }
         }
@@ -223,6 +248,10 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
       } catch (...) {
         StoreEnd(stream, path, ALogic.BackupPath());
         throw;
+      }
+      if (incomplete) {
+        DiscardBatch(stream, path);
+        continue;
       }
       if (process_ended) {
         // As after the real exit: the batch stays in the batch folder, unsent.
@@ -337,6 +366,8 @@ void TConnectorScan::ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::s
             }
           }
         }
+      } catch (const EBatchWriteError&) {
+        throw;  // the batch, not this record, is at fault
       } catch (const std::exception& error) {
         LogExc(error, at_row() + "; skipping row.");
       }
@@ -350,7 +381,8 @@ void TConnectorScan::ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::s
       Log(5, "On-hand scan completed.", TagInfo, kReadArea);
     }
   } catch (const std::exception& error) {
-    LogExc(error, at_row());
+    // The scan reports a refused batch write itself, naming the file.
+    if (dynamic_cast<const EBatchWriteError*>(&error) == nullptr) LogExc(error, at_row());
     Log(1,
         "     Processed: " + Text(AProcessed) + "; Skipped: " + Text(ASkipped) +
             "; Zero qty: " + Text(AZero),

@@ -8,6 +8,7 @@
 
 #include "foundation/uQzTextStream.h"
 #include "retailpro/verrin_db.h"
+#include "service/batch_files.h"
 #include "service/batch_uploader.h"
 #include "service/engine_seams.h"
 #include "support/uQzNotifySupport.h"
@@ -40,6 +41,10 @@ struct TScanServices {
   // process for ended: it closes the batch, leaves it unsent and
   // unarchived, and returns at once.
   std::function<void(int)> exit_process = EndProcess;
+  // Creates a store's batch file and stream (OpenStream); tests wrap it to
+  // make the stream fail like a full disk.
+  std::function<std::string(std::string_view, std::string_view, std::unique_ptr<TAnsiTextStream>&)>
+      open_stream = OpenStream;
 };
 
 // The production inventory scan: walks ClientIDs on the run's database

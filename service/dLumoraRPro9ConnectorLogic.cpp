@@ -70,7 +70,7 @@ void TdlgConnectorLogic::InitService() {
       }
     }
     bool changed = false;
-    LoadConfig(changed);
+    ReloadConfig(changed);
     StartGlobalLog("LumoraRPro9Service", false);
     LogInfo(1, kBannerLine, kArea);
     LogInfo(1, "Configuration:", kArea);
@@ -83,6 +83,14 @@ void TdlgConnectorLogic::InitService() {
     throw;
   }
   Log(9, "END", TagExit, kArea);
+}
+
+bool TdlgConnectorLogic::Closing() const { return FClosing || StopRequested(); }
+
+bool TdlgConnectorLogic::ReloadConfig(bool& changed) {
+  const bool loaded = LoadConfig(changed);
+  DropRequestAlreadyTaken();
+  return loaded;
 }
 
 bool TdlgConnectorLogic::StopRequested() const {
@@ -134,6 +142,12 @@ void TdlgConnectorLogic::Enable() {
       FProcessing = false;
       EnablePaths(step);
       WaitForConfiguration();
+      // The schedule computed at creation counted from then, on the
+      // configuration of then: the first run would come a settle pause late,
+      // or a day late when the file only appeared meanwhile. A run-immediate
+      // request taken at creation still runs a second after this.
+      step = "setting timer interval";
+      if (!FImmediateRun) SetTimerInterval();
       tmProcess->SetEnabled(true);
       tmIdle->SetEnabled(true);
       FEnabled = true;
@@ -167,7 +181,7 @@ void TdlgConnectorLogic::EnablePaths(std::string& step) {
 
 void TdlgConnectorLogic::WaitForConfiguration() {
   bool changed = false;
-  while (!LoadConfig(changed)) {
+  while (!ReloadConfig(changed)) {
     Log(0, "Configuration not found.  Pausing...", TagError);
     if (!PauseFor(kConfigurationRetry)) return;  // stopping: no point waiting
   }
@@ -185,9 +199,7 @@ void TdlgConnectorLogic::InitDatabase() {
   try {
     services_.database.GetSession();
     try {
-      services_.database.GetRProVersion(FRProSchemaVersion, FRProBuildNumber);
-      services_.database.GetSbsAndStoreNo(FSbsNo, FStoreNo);
-      services_.database.DoesLocalUPCExist();
+      ReadDatabaseFacts();
     } catch (...) {
       services_.database.ReleaseSession();
       throw;
@@ -200,8 +212,17 @@ void TdlgConnectorLogic::InitDatabase() {
   LogExit(1, kArea);
 }
 
+void TdlgConnectorLogic::ReadDatabaseFacts() {
+  services_.database.GetRProVersion(FRProSchemaVersion, FRProBuildNumber);
+  services_.database.GetSbsAndStoreNo(FSbsNo, FStoreNo);
+  services_.database.DoesLocalUPCExist();
+  // The check swallows its errors; only one that really ran settles it.
+  FDatabaseKnown = services_.database.LocalUPCChecked();
+}
+
 void TdlgConnectorLogic::SetTimerInterval() {
   const TNextRun next = CalculateNextRun(Now());
+  FImmediateRun = next.run_immediate;
   FNextRun = next.FNextRun;
   tmProcess->SetInterval(next.interval);
   SetTitle(next.FTitle);
@@ -234,7 +255,7 @@ void TdlgConnectorLogic::tmProcessTimer() {
   // Only true when this tick were dispatched inside an idle tick, which
   // never lets messages through; kept as the guard that the ticks never mix.
   while (FIdling) services_.loop.WaitFor(kTickYield, {});
-  if (FClosing) {
+  if (Closing()) {
     Log(9, "END", TagExit, kArea);
     return;
   }
@@ -249,6 +270,16 @@ void TdlgConnectorLogic::tmProcessTimer() {
     }
     step = "getting session";
     services_.database.GetSession();
+    // Without the version, local store and local-UPC check (the database was
+    // out of reach at start) every batch would silently use the query
+    // without local UPCs: they are read on the run's session until they are.
+    if (!FDatabaseKnown) {
+      try {
+        ReadDatabaseFacts();
+      } catch (const std::exception& error) {
+        LogExc(error, "Connector.TVerrinRPro9Connector.InitDatabase");
+      }
+    }
     step = "scanning inventory";
     try {
       ScanInventory();
@@ -270,7 +301,14 @@ void TdlgConnectorLogic::tmProcessTimer() {
   }
 
   // Every run, successful or not, ends with a fresh schedule and a running
-  // process timer.
+  // process timer. The idle tick stood aside during the run, so what the
+  // configurator saved meanwhile (a run-immediate request, a new interval)
+  // is read now.
+  try {
+    bool changed = false;
+    ReloadConfig(changed);
+  } catch (...) {
+  }
   try {
     SetTimerInterval();
   } catch (...) {
@@ -302,13 +340,13 @@ void TdlgConnectorLogic::tmIdleTimer() {
   // own message processing (the scan's restart countdown). The run cannot
   // end before this tick returns, so waiting for it would hang the engine:
   // the tick is skipped instead, and the run reschedules when it ends.
-  if (FProcessing || FClosing) return;
+  if (FProcessing || Closing()) return;
 
   FIdling = true;
   const FlagGuard idling{FIdling};
   bool changed = false;
   try {
-    LoadConfig(changed);
+    ReloadConfig(changed);
   } catch (...) {
     changed = false;
   }

@@ -70,7 +70,9 @@ class TdlgConnectorLogic {
   // --- Run state the scan reads and sets ---------------------------------
   bool Aborted() const { return FAbort; }
   void ClearAbort() { FAbort = false; }
-  bool Closing() const { return FClosing; }
+  // True once the engine is disabled or a stop has been requested, from any
+  // thread: a long run stops at its next check instead of running to its end.
+  bool Closing() const;
   bool Enabled() const { return FEnabled; }
   const std::string& BatchPath() const { return FBatchPath; }
   const std::string& BackupPath() const { return FBackupPath; }
@@ -85,6 +87,8 @@ class TdlgConnectorLogic {
   const std::string& RProBuildNumber() const { return FRProBuildNumber; }
   int SbsNo() const { return FSbsNo; }
   int StoreNo() const { return FStoreNo; }
+  // The version, local store and local-UPC check have been read.
+  bool DatabaseKnown() const { return FDatabaseKnown; }
   // Lets queued messages and due timers through during a long step (the
   // scan's restart countdown). A timer never runs inside its own tick, and an
   // idle tick arriving here skips itself instead of waiting for the run.
@@ -103,6 +107,8 @@ class TdlgConnectorLogic {
   void CreateFolder(const std::string& path) const;
   void EnablePaths(std::string& step);
   void WaitForConfiguration();
+  bool ReloadConfig(bool& changed);
+  void ReadDatabaseFacts();
 
   TEngineServices services_;
   std::unique_ptr<platform::Timer> tmProcess;
@@ -125,6 +131,8 @@ class TdlgConnectorLogic {
   std::string FRProBuildNumber;
   int FSbsNo = 0;
   int FStoreNo = 0;
+  bool FDatabaseKnown = false;
+  bool FImmediateRun = false;  // the current schedule is a taken run-immediate request
 };
 
 }  // namespace lumora

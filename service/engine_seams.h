@@ -24,6 +24,9 @@ class TRetailProAccess {
   // Whether the local-UPC column exists; the answer is kept for the
   // inventory query.
   virtual bool DoesLocalUPCExist() = 0;
+  // Whether the last DoesLocalUPCExist really asked the database; its
+  // errors only answer false.
+  virtual bool LocalUPCChecked() { return true; }
 };
 
 // The inventory scan of one run: every configured store, its batch file,

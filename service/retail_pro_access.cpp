@@ -26,4 +26,6 @@ bool TConnectorDatabase::DoesLocalUPCExist() {
   return lumora::DoesLocalUPCExist(SessionConnection());
 }
 
+bool TConnectorDatabase::LocalUPCChecked() { return DatabaseSession().LocalUPCChecked; }
+
 }  // namespace lumora

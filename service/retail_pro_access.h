@@ -15,6 +15,7 @@ class TConnectorDatabase final : public TRetailProAccess {
   void GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) override;
   void GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) override;
   bool DoesLocalUPCExist() override;
+  bool LocalUPCChecked() override;
 };
 
 }  // namespace lumora

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/ftp_server.h"
 #include "tests/support/log_capture.h"
@@ -33,11 +34,14 @@ TFtpSettings SettingsFor(const FtpServer& server) {
   return settings;
 }
 
+// Retries at once: the waits' length is the engine's business.
+bool NoWait(std::chrono::milliseconds) { return true; }
+
 // Uploads through the engine's path: lock, rewind, store.
 void Transmit(const std::string& path, TAnsiTextStream& batch, TBatchUploader& uploader) {
   std::mutex transmit_cs;
   std::string step = "calling TransmitBatch";
-  TransmitBatch(path, &batch, uploader, transmit_cs, step);
+  TransmitBatch(path, &batch, uploader, transmit_cs, step, NoWait);
 }
 
 std::string ManyLines() {
@@ -125,17 +129,71 @@ TEST(TransmitBatch, UploadFailuresAreLoggedBetweenEnterAndExitAndNotRaised) {
     TFtpUploader uploader(c.settings);
     auto batch = BatchOf("A-17,0123,8\r\n");
     EXPECT_NO_THROW(Transmit("C:/Conn/Batch/A-17.csv", *batch, uploader)) << c.name;
+    // Three attempts, each failure logged, then the upload is given up.
     const auto messages = log.Messages();
-    ASSERT_EQ(messages.size(), 3u) << c.name;
+    ASSERT_EQ(messages.size(), 8u) << c.name;
     EXPECT_EQ(messages[0], "BEGIN") << c.name;
-    EXPECT_EQ(messages[1].rfind("EFtpError in TdlgConnectorLogic.TransmitBatch: ", 0), 0u)
-        << c.name << ": " << messages[1];
-    EXPECT_EQ(messages[2], "END") << c.name;
+    for (const std::size_t failure : {1u, 3u, 5u}) {
+      EXPECT_EQ(messages[failure].rfind("EFtpError in TdlgConnectorLogic.TransmitBatch: ", 0), 0u)
+          << c.name << ": " << messages[failure];
+    }
+    EXPECT_EQ(messages[2], "Upload of A-17.csv failed; trying again in 10 seconds") << c.name;
+    EXPECT_EQ(messages[4], "Upload of A-17.csv failed; trying again in 60 seconds") << c.name;
+    EXPECT_EQ(messages[6], "Upload of A-17.csv failed 3 times; giving up until the next run")
+        << c.name;
+    EXPECT_EQ(messages[7], "END") << c.name;
     const auto payloads = log.Payloads();
     EXPECT_EQ(payloads[0].substr(0, 33), " >> ENTER|Connector.TransmitBatch") << c.name;
     EXPECT_EQ(payloads[1].substr(0, 10), " ERROR   |") << c.name;
   }
   EXPECT_FALSE(std::filesystem::exists(server.home() / "A-17.csv"));
+}
+
+TEST(TransmitBatch, ARefusedUploadIsTriedAgainAfterTheWaitsAndAStopEndsThem) {
+  const struct {
+    const char* name;
+    bool stop_in_first_wait;
+    std::vector<std::string> retry_lines;
+    bool stored;
+  } cases[] = {
+      {.name = "second attempt accepted",
+       .stop_in_first_wait = false,
+       .retry_lines = {"Upload of A-17.csv failed; trying again in 10 seconds"},
+       .stored = true},
+      {.name = "stop during the wait",
+       .stop_in_first_wait = true,
+       .retry_lines = {"Upload of A-17.csv failed; trying again in 10 seconds",
+                       "Upload of A-17.csv given up: the service is stopping"},
+       .stored = false},
+  };
+  for (const auto& c : cases) {
+    FtpServer server("lumora", "s3cret-Pa55word-0f-25-chr", 0, /*fail_first_upload=*/true);
+    TFtpUploader uploader(SettingsFor(server));
+    test::LogCapture log(1);
+    auto batch = BatchOf("A-17,0123,8\r\n");
+    std::mutex transmit_cs;
+    std::string step;
+    std::vector<std::chrono::milliseconds> waits;
+    TransmitBatch("/conn/Batch/A-17.csv", batch.get(), uploader, transmit_cs, step,
+                  [&](std::chrono::milliseconds wait) {
+                    waits.push_back(wait);
+                    return !c.stop_in_first_wait;
+                  });
+    EXPECT_EQ(waits, std::vector<std::chrono::milliseconds>{10s}) << c.name;
+    std::vector<std::string> retry_lines;
+    int failures = 0;
+    for (const std::string& message : log.Messages()) {
+      if (message.rfind("Upload of ", 0) == 0) retry_lines.push_back(message);
+      if (message.rfind("EFtpError in TdlgConnectorLogic.TransmitBatch: ", 0) == 0) ++failures;
+    }
+    EXPECT_EQ(failures, 1) << c.name;
+    EXPECT_EQ(retry_lines, c.retry_lines) << c.name;
+    const auto stored = server.home() / "A-17.csv";
+    EXPECT_EQ(std::filesystem::exists(stored), c.stored) << c.name;
+    if (c.stored) {
+      EXPECT_EQ(test::ReadFileBytes(stored), "A-17,0123,8\r\n") << c.name;
+    }
+  }
 }
 
 // Records what the engine hands over and checks the lock is held meanwhile.
@@ -163,7 +221,7 @@ TEST(TransmitBatch, StoresTheWholeBatchUnderItsFileNameHoldingTheLock) {
   FakeUploader uploader(transmit_cs);
   auto batch = BatchOf("A-17,0123,8\r\n");
   std::string step;
-  TransmitBatch("/conn/Batch/A-17.csv", batch.get(), uploader, transmit_cs, step);
+  TransmitBatch("/conn/Batch/A-17.csv", batch.get(), uploader, transmit_cs, step, NoWait);
   EXPECT_EQ(uploader.remote_name, "A-17.csv");
   EXPECT_EQ(uploader.bytes, "A-17,0123,8\r\n");
   EXPECT_TRUE(uploader.locked);
@@ -177,10 +235,10 @@ TEST(TransmitBatch, AFailedUploadIsNotRaised) {
   uploader.fail = true;
   auto batch = BatchOf("A,1,1\r\n");
   std::string step;
-  EXPECT_NO_THROW(TransmitBatch("/conn/Batch/A.csv", batch.get(), uploader, transmit_cs, step));
+  EXPECT_NO_THROW(TransmitBatch("/conn/Batch/A.csv", batch.get(), uploader, transmit_cs, step, NoWait));
   EXPECT_EQ(step, "calling FTP Put");
   // Without a stream there is nothing to send; that too ends the upload only.
-  EXPECT_NO_THROW(TransmitBatch("/conn/Batch/A.csv", nullptr, uploader, transmit_cs, step));
+  EXPECT_NO_THROW(TransmitBatch("/conn/Batch/A.csv", nullptr, uploader, transmit_cs, step, NoWait));
   EXPECT_EQ(step, "creating stream");
   EXPECT_TRUE(transmit_cs.try_lock());
   transmit_cs.unlock();

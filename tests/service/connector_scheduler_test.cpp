@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <time.h>
+
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "configuration/connector_config.h"
@@ -228,10 +232,104 @@ TEST_F(SchedulerTest, RunImmediateIsConsumedInTheFile) {
   EXPECT_NE(LoadedConfigText.find("runimmediate=0"), std::string::npos) << LoadedConfigText;
 }
 
-TEST_F(SchedulerTest, FailedSaveIsLoggedAndRaisedWithTheRequestConsumedInMemory) {
+// New York's 2026 changes: clocks go from 2:00 AM to 3:00 AM on Sunday,
+// March 8, and from 2:00 AM back to 1:00 AM on Sunday, November 1.
+class DaylightSavingTest : public SchedulerTest {
+ protected:
+  DaylightSavingTest() {
+    if (const char* tz = ::getenv("TZ")) previous_tz_ = tz;
+    ::setenv("TZ", "America/New_York", 1);
+    ::tzset();
+  }
+  ~DaylightSavingTest() override {
+    if (previous_tz_) {
+      ::setenv("TZ", previous_tz_->c_str(), 1);
+    } else {
+      ::unsetenv("TZ");
+    }
+    ::tzset();
+  }
+  std::optional<std::string> previous_tz_;
+};
+
+TEST_F(DaylightSavingTest, RunsStartAtTheAnnouncedLocalTime) {
+  constexpr int kEst = 300, kEdt = 240;  // minutes from local time to UTC
+  const auto sunday_slot = [](const char* time) {
+    return [=](TConnectorConfig& c) {
+      c.scanscheduling = 1;
+      c.ScheduleTimes[kSunday][0] = T(time);
+    };
+  };
+  const auto by_interval = [](int interval, const char* begin, const char* end) {
+    return [=](TConnectorConfig& c) {
+      c.scanscheduling = 0;
+      c.scaninterval = interval;
+      c.oracledelay = 0;
+      c.sleepbegin = T(begin);
+      c.sleepend = T(end);
+    };
+  };
+  const struct {
+    const char* name;
+    TDateTime now;
+    int offset;  // the clock's offset at `now`
+    std::function<void(TConnectorConfig&)> config;
+    double interval;
+    const char* next_run;
+  } cases[] = {
+      {.name = "6:00 AM slot on the spring-forward night", .now = At(2026, 3, 7, 23, 0, 0),
+       .offset = kEst, .config = sunday_slot("6:00 am"), .interval = 6 * kHour,
+       .next_run = "03/08/2026 06:00:00"},
+      {.name = "6:00 AM slot on the fall-back night", .now = At(2026, 10, 31, 23, 0, 0),
+       .offset = kEdt, .config = sunday_slot("6:00 am"), .interval = 8 * kHour,
+       .next_run = "11/01/2026 06:00:00"},
+      {.name = "2:30 AM does not exist: runs when the clock jumps to 3:00",
+       .now = At(2026, 3, 7, 23, 0, 0), .offset = kEst, .config = sunday_slot("2:30 am"),
+       .interval = 3 * kHour, .next_run = "03/08/2026 02:30:00"},
+      {.name = "1:30 AM occurs twice: runs at the first", .now = At(2026, 10, 31, 23, 0, 0),
+       .offset = kEdt, .config = sunday_slot("1:30 am"), .interval = 2.5 * kHour,
+       .next_run = "11/01/2026 01:30:00"},
+      {.name = "1:30 AM already came in the first pass: next week's",
+       .now = At(2026, 11, 1, 1, 10, 0), .offset = kEst, .config = sunday_slot("1:30 am"),
+       .interval = 7 * 24 * kHour + 20 * kMinute, .next_run = "11/08/2026 01:30:00"},
+      {.name = "slot a week ahead across the spring change", .now = At(2026, 3, 1, 10, 0, 0),
+       .offset = kEst, .config = sunday_slot("9:00 am"), .interval = (7 * 24 - 2) * kHour,
+       .next_run = "03/08/2026 09:00:00"},
+      {.name = "slot a week ahead across the fall change", .now = At(2026, 10, 25, 10, 0, 0),
+       .offset = kEdt, .config = sunday_slot("9:00 am"), .interval = 7 * 24 * kHour,
+       .next_run = "11/01/2026 09:00:00"},
+      {.name = "sleep window ending on the spring-forward night",
+       .now = At(2026, 3, 7, 21, 55, 0), .offset = kEst,
+       .config = by_interval(600000, "10:00 pm", "6:00 am"),
+       .interval = 7 * kHour + 5 * kMinute, .next_run = "03/08/2026 06:00:00"},
+      {.name = "sleep window ending on the fall-back night", .now = At(2026, 10, 31, 21, 55, 0),
+       .offset = kEdt, .config = by_interval(600000, "10:00 pm", "6:00 am"),
+       .interval = 9 * kHour + 5 * kMinute, .next_run = "11/01/2026 06:00:00"},
+      {.name = "an hour's interval across the jump", .now = At(2026, 3, 8, 1, 30, 0),
+       .offset = kEst, .config = by_interval(3600000, "12:00 am", "12:00 am"),
+       .interval = kHour, .next_run = "03/08/2026 03:30:00"},
+  };
+  for (const auto& row : cases) {
+    ConnectorConfig = TConnectorConfig{};
+    for (auto& day : ConnectorConfig.ScheduleTimes) day.fill(kUnsetTime);
+    row.config(ConnectorConfig);
+    clock_.Set(row.now);
+    clock_.SetUtcOffset(row.offset);
+
+    const TNextRun next = CalculateNextRun(row.now);
+
+    EXPECT_EQ(next.interval, static_cast<std::uint32_t>(row.interval)) << row.name;
+    EXPECT_EQ(FormatDisplayTimestamp(next.FNextRun), row.next_run) << row.name;
+  }
+}
+
+TEST_F(SchedulerTest, FailedSaveIsLoggedAndTheRequestedRunStillComes) {
   ConnectorConfig.runimmediate = true;
   SetExeDir(dir_.dir() + "missing/");  // the file cannot be written there
-  EXPECT_ANY_THROW(CalculateNextRun(clock_.Now()));
+  TNextRun next;
+  ASSERT_NO_THROW(next = CalculateNextRun(clock_.Now()));
+  EXPECT_EQ(next.interval, 1000u);
+  EXPECT_TRUE(next.run_immediate);
   EXPECT_FALSE(ConnectorConfig.runimmediate);
   EXPECT_GE(FindLog("Run Immediate detected"), 0);
   EXPECT_GE(FindError("Connector.SetTimerInterval"), 0);

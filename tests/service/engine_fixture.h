@@ -49,8 +49,10 @@ class FakeDatabase final : public TRetailProAccess {
   void GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) override;
   void GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) override;
   bool DoesLocalUPCExist() override;
+  bool LocalUPCChecked() override { return local_upc_checked; }
 
   bool fail_session = false;
+  bool local_upc_checked = true;  // false: the check's query failed
   bool fail_queries = false;
   int sessions_taken = 0;
   int sessions_released = 0;

@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <thread>
+
+#include "configuration/config_file.h"
 
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "logging/uQzLogging.h"
@@ -81,16 +84,145 @@ TEST_F(EngineTest, CreationLogsTheConfigurationBannerAndTheFirstSchedule) {
   EXPECT_EQ(logic->ProcessTimer().Interval(), 600000u);
 }
 
-TEST_F(EngineTest, FailedInitServiceStillCreatesTheEngineWithoutItsStartedLine) {
-  // A run-immediate request whose save fails: the program directory is gone.
-  ConnectorConfig.runimmediate = true;
-  SetExeDir(dir_.dir() + "missing/");
+TEST_F(EngineTest, RunImmediateWhoseSaveFailsRunsOnceAndSchedulingGoesOn) {
+  // A program folder where the request cannot be cleared, even for root: the
+  // path of the save's temporary file is too long for the system, the
+  // configuration file's and the batch folders' are not.
+  constexpr std::size_t kFolderLength = 4069;
+  std::filesystem::path deep = dir_.path();
+  while (deep.string().size() + 201 < kFolderLength - 10) deep /= std::string(200, 'd');
+  deep /= std::string(kFolderLength - deep.string().size() - 1, 'e');
+  std::filesystem::create_directories(deep);
+  SetExeDir(deep.string() + "/");
+  // Written in place: a save, which goes through a temporary file, fails here.
+  const auto write_in_place = [&] {
+    TConnectorConfig file;
+    file.scanscheduling = 0;
+    file.scaninterval = 60000;
+    file.oracledelay = 0;
+    file.runimmediate = true;
+    std::ofstream(deep / "Lumoraconnector.cfg", std::ios::binary | std::ios::trunc)
+        << ConfigFileBytes(file, 1);
+  };
+  write_in_place();
+  ClearRecordedLog();
 
   auto logic = CreateEngine();
-  EXPECT_GE(FindError("Connector.InitService"), 0);
-  EXPECT_EQ(FindLog("Service started."), -1);
-  EXPECT_EQ(dispatch_errors_, 1);
-  EXPECT_FALSE(logic->Enabled());
+  EXPECT_GE(FindLog("Service started."), 0);
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 1000u);
+  clock_.AdvanceMilliseconds(kOracleSettleSeconds * 1000.0);
+  logic->Enable();
+  // The request runs a second after enabling, and only once; the runs the
+  // interval asks for follow, and the failed save is logged once.
+  RunFor(200000, [&] { return scan_.scans == 4; });
+  EXPECT_EQ(scan_.scans, 4);
+  EXPECT_EQ(CountLog("Run Immediate detected"), 1);
+  int errors = 0;
+  for (const auto& record : RecordedLog()) errors += record.tag == TagError ? 1 : 0;
+  EXPECT_EQ(errors, 1);
+  EXPECT_NEAR(FakeSeconds(), kOracleSettleSeconds + 1 + 3 * 60, 1.0);
+
+  // A new request, saved again, is taken again.
+  clock_.AdvanceMilliseconds(10);
+  write_in_place();
+  RunFor(10000, [&] { return scan_.scans == 5; });
+  EXPECT_EQ(scan_.scans, 5);
+  EXPECT_EQ(CountLog("Run Immediate detected"), 2);
+}
+
+TEST_F(EngineTest, DatabaseFactsAreReadByTheFirstRunThatReachesTheDatabase) {
+  const struct {
+    const char* name;
+    bool session_fails_at_start;
+    bool check_fails_at_start;
+  } cases[] = {
+      {.name = "database unreachable at start", .session_fails_at_start = true,
+       .check_fails_at_start = false},
+      {.name = "local-UPC check failed at start", .session_fails_at_start = false,
+       .check_fails_at_start = true},
+  };
+  for (const auto& c : cases) {
+    database_ = FakeDatabase{};
+    scan_.scans = 0;
+    DatabaseReady = false;
+    WriteIntervalConfig(60000);
+    database_.fail_session = c.session_fails_at_start;
+    database_.local_upc_checked = !c.check_fails_at_start;
+    auto logic = CreateEngine();
+    clock_.AdvanceMilliseconds(kOracleSettleSeconds * 1000.0);
+    logic->Enable();
+    EXPECT_FALSE(logic->DatabaseKnown()) << c.name;
+    const int reads_at_start = database_.version_reads;
+
+    database_.fail_session = false;
+    database_.local_upc_checked = true;
+    bool known_in_scan = false;
+    scan_.action = [&](TdlgConnectorLogic& ALogic) { known_in_scan = ALogic.DatabaseKnown(); };
+    RunFor(61000, [&] { return scan_.scans == 1; });
+    EXPECT_TRUE(known_in_scan) << c.name << ": read before the inventory query";
+    EXPECT_EQ(database_.version_reads, reads_at_start + 1) << c.name;
+    EXPECT_EQ(logic->SbsNo(), 1) << c.name;
+    // Read once: later runs leave it alone.
+    RunFor(61000, [&] { return scan_.scans == 2; });
+    EXPECT_EQ(database_.version_reads, reads_at_start + 1) << c.name;
+    scan_.action = {};
+  }
+}
+
+TEST_F(EngineTest, FirstRunComesWhenEnableAnnouncesIt) {
+  // No file at creation: the first schedule is the 24-hour fallback. The
+  // file appears during the settle pause.
+  auto logic = CreateEngine();
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 86400000u);
+  clock_.AdvanceMilliseconds(60000);
+  WriteIntervalConfig(600000);
+  clock_.AdvanceMilliseconds(60000);
+  logic->Enable();
+
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 600000u);
+  EXPECT_EQ(logic->NextRun(), At(2026, 12, 9, 10, 12, 0));
+  double ran_at = 0.0;
+  scan_.action = [&](TdlgConnectorLogic&) { ran_at = FakeSeconds(); };
+  RunFor(700000, [&] { return scan_.scans == 1; });
+  EXPECT_NEAR(ran_at, 720.0, 0.01);
+}
+
+TEST_F(EngineTest, RunImmediateTakenAtCreationRunsOneSecondAfterEnable) {
+  WriteIntervalConfig(600000);
+  WriteConfig([](TConnectorConfig& c) { c.runimmediate = true; });
+  auto logic = CreateEngine();
+  clock_.AdvanceMilliseconds(kOracleSettleSeconds * 1000.0);
+  logic->Enable();
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 1000u);
+  double ran_at = 0.0;
+  scan_.action = [&](TdlgConnectorLogic&) { ran_at = FakeSeconds(); };
+  RunFor(5000, [&] { return scan_.scans == 1; });
+  EXPECT_NEAR(ran_at, kOracleSettleSeconds + 1.0, 0.01);
+}
+
+TEST_F(EngineTest, StopFromAnotherThreadEndsTheRunAtItsNextCheck) {
+  WriteIntervalConfig(60000);
+  auto logic = EnabledEngine();
+  int checks = 0;
+  scan_.action = [&](TdlgConnectorLogic& ALogic) {
+    // A long store: a record every fake millisecond until told to close.
+    while (!ALogic.Closing()) {
+      ++checks;
+      ALogic.PauseFor(platform::Millis(1));
+      if (checks == 1) {
+        std::thread([this] {
+          stop_ = true;
+          loop_.Wake();
+        }).detach();
+      }
+    }
+  };
+  RunFor(61000, [&] { return FindLog("======Run completed=======") >= 0; });
+  EXPECT_GE(FindLog("======Run completed======="), 0);
+  EXPECT_LT(checks, 100000);
+  // And the next tick does not start another run.
+  RunFor(120000);
+  EXPECT_EQ(scan_.scans, 1);
 }
 
 TEST_F(EngineTest, ConfigurationWaitRetriesEveryTwoSecondsUntilTheFileAppears) {

@@ -17,6 +17,9 @@
 #include "service/retail_pro_access.h"
 #include "tests/retailpro/rpro_fixture.h"
 #include "tests/service/engine_fixture.h"
+#include "configuration/config_file.h"
+#include "configuration/config_file_io.h"
+#include "tests/support/failing_stream.h"
 #include "tests/support/ftp_server.h"
 #include "tests/support/http_test_server.h"
 
@@ -116,7 +119,7 @@ class ScanTest : public EngineFixture {
       c.scanscheduling = 0;
       c.restartonmissingdata = restart_on_missing_data;
     });
-    scan_ = std::make_unique<TConnectorScan>(TScanServices{
+    TScanServices services{
         .uploader = std::make_unique<TFtpUploader>(TFtpSettings{
             .Host = "127.0.0.1",
             .Port = ftp_.port(),
@@ -133,7 +136,9 @@ class ScanTest : public EngineFixture {
               exit_codes_.push_back(code);
               exit_at_seconds_ = FakeSeconds();
             },
-    });
+    };
+    if (adjust_services_) adjust_services_(services);
+    scan_ = std::make_unique<TConnectorScan>(std::move(services));
     auto logic = std::make_unique<TdlgConnectorLogic>(TEngineServices{
         .loop = loop_,
         .database = database_access_,
@@ -158,6 +163,8 @@ class ScanTest : public EngineFixture {
     return notices;
   }
 
+  // Changes the scan's outside parts before the engine is built.
+  std::function<void(TScanServices&)> adjust_services_;
   fs::path db_;
   int last_sid_ = 0;
   FtpServer ftp_;
@@ -240,6 +247,155 @@ TEST_F(ScanTest, RunSendsRecordsAndArchivesEveryStoreAndSkipsBlankClientIDs) {
   EXPECT_EQ(logic->Title().rfind("Idle.", 0), 0u) << logic->Title();
   EXPECT_EQ(logic->RowsToProcess(), 10);
   EXPECT_EQ(logic->CurrentRow(), 10);
+}
+
+// Hands each upload to the real uploader after running a test's action, the
+// moment at which an operator's save would land during a run.
+class HookedUploader final : public TBatchUploader {
+ public:
+  HookedUploader(std::unique_ptr<TBatchUploader> inner, std::function<void(const std::string&)> hook)
+      : inner_(std::move(inner)), hook_(std::move(hook)) {}
+  void Store(const std::string& ARemoteName, TStream& AStream) override {
+    if (hook_) hook_(ARemoteName);
+    inner_->Store(ARemoteName, AStream);
+  }
+
+ private:
+  std::unique_ptr<TBatchUploader> inner_;
+  std::function<void(const std::string&)> hook_;
+};
+
+TEST_F(ScanTest, BatchThatCannotBeWrittenWholeIsNeitherSentNorArchived) {
+  AddNumberedItems(1, 5, 30);
+  AddNumberedItems(1, 6, 12);
+  // Store A's batch fills the disk after 100 bytes; B's has room.
+  adjust_services_ = [](TScanServices& services) {
+    services.open_stream = [](std::string_view exe_dir, std::string_view client_id,
+                              std::unique_ptr<TAnsiTextStream>& stream) {
+      const std::string path = OpenStream(exe_dir, client_id, stream);
+      if (client_id == "A") stream = std::make_unique<TAnsiTextStream>(std::make_unique<FailingStream>(100));
+      return path;
+    };
+  };
+  auto logic = EnabledEngine({"1.5=A", "1.6=B"});
+
+  logic->tmProcessTimer();
+
+  const std::string path = (BatchFolder() / "A.csv").string();
+  const int error = FindLog("Unable to write batch file \"" + path +
+                                "\": Stream write error: No space left on device; the batch is "
+                                "incomplete and will not be sent",
+                            kScanArea);
+  ASSERT_GE(error, 0);
+  EXPECT_EQ(RecordedLog()[static_cast<std::size_t>(error)].tag, std::string(TagError));
+  // Not a bad record: nothing skipped row by row, no full count claimed.
+  EXPECT_EQ(CountLog("; skipping row."), 0);
+  EXPECT_EQ(FindLog("     Processed...30"), -1);
+  EXPECT_GT(FindLog("Removed incomplete batch file \"" + path + "\""), error);
+  EXPECT_EQ(CsvFiles(ftp_.home()), std::vector<std::string>{"B.csv"});
+  EXPECT_TRUE(CsvFiles(BatchFolder()).empty());
+  const auto archived = CsvFiles(ArchiveFolder());
+  ASSERT_EQ(archived.size(), 1u);
+  EXPECT_EQ(archived[0].rfind("B-", 0), 0u) << archived[0];
+  EXPECT_GE(FindLog("======Run completed======="), 0);
+}
+
+TEST_F(ScanTest, StopDuringTheReadSendsNothingAndEndsTheRun) {
+  AddNumberedItems(1, 5, 30);
+  AddNumberedItems(1, 6, 12);
+  // The stop arrives once store A's batch is open, as from the signal thread.
+  adjust_services_ = [this](TScanServices& services) {
+    services.open_stream = [this](std::string_view exe_dir, std::string_view client_id,
+                                  std::unique_ptr<TAnsiTextStream>& stream) {
+      stop_ = true;
+      return OpenStream(exe_dir, client_id, stream);
+    };
+  };
+  auto logic = EnabledEngine({"1.5=A", "1.6=B"});
+
+  logic->tmProcessTimer();
+
+  int at = -1;
+  for (const std::string_view text :
+       {"Terminating on-hand scan -- service is shutting down.",
+        "Stopping write of data to batch file in order to close app", "Removed incomplete batch file",
+        "======Run completed======="}) {
+    const int next = FindLog(text, {}, at + 1);
+    EXPECT_GT(next, at) << "\"" << text << "\" missing or out of order";
+    if (next > at) at = next;
+  }
+  EXPECT_EQ(FindLog("Starting processing on B"), -1);
+  EXPECT_TRUE(CsvFiles(ftp_.home()).empty());
+  EXPECT_TRUE(CsvFiles(BatchFolder()).empty());
+  EXPECT_TRUE(CsvFiles(ArchiveFolder()).empty());
+}
+
+TEST_F(ScanTest, ConfiguratorSaveDuringTheRunSurvivesAndItsRequestRunsNext) {
+  AddNumberedItems(1, 5, 10);
+  AddNumberedItems(1, 6, 10);
+  // The operator adds store B, halves the interval and asks for a run while
+  // store A is being uploaded.
+  const std::string config_path = (dir_.path() / "Lumoraconnector.cfg").string();
+  adjust_services_ = [&](TScanServices& services) {
+    services.uploader = std::make_unique<HookedUploader>(
+        std::move(services.uploader), [&, saved = false](const std::string&) mutable {
+          if (saved) return;
+          saved = true;
+          TConnectorConfig operator_config;
+          ParseConfigFile(ReadFileContent(config_path), operator_config);
+          operator_config.clientids = {"1.5=A", "1.6=B"};
+          operator_config.scaninterval = 1800000;
+          operator_config.runimmediate = true;
+          ReplaceFileContent(config_path, ConfigFileBytes(operator_config, 1));
+        });
+  };
+  auto logic = EnabledEngine({"1.5=A"});
+  const TDateTime run_start = clock_.Now();
+
+  logic->tmProcessTimer();
+
+  TConnectorConfig saved;
+  ParseConfigFile(ReadFileContent(config_path), saved);
+  EXPECT_EQ(saved.clientids, (std::vector<std::string>{"1.5=A", "1.6=B"}));
+  EXPECT_EQ(saved.scaninterval, 1800000);
+  EXPECT_NEAR(saved.lastquery, run_start, 1.0 / kMSecsPerDay);
+  // The request was taken when the run ended, and consumed in the file only.
+  EXPECT_FALSE(saved.runimmediate);
+  EXPECT_GT(FindLog("Run Immediate detected; setting run time to Now"),
+            FindLog("======Run completed======="));
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 1000u);
+  EXPECT_EQ(CsvFiles(ftp_.home()), std::vector<std::string>{"A.csv"});
+
+  // The requested run comes a second later, with the new store.
+  RunFor(2000, [&] { return CsvFiles(ftp_.home()).size() == 2; });
+  EXPECT_EQ(CsvFiles(ftp_.home()), (std::vector<std::string>{"A.csv", "B.csv"}));
+  ParseConfigFile(ReadFileContent(config_path), saved);
+  EXPECT_EQ(saved.scaninterval, 1800000);
+  EXPECT_EQ(logic->ProcessTimer().Interval(), 1800000u);
+}
+
+TEST_F(ScanTest, DatabaseOutOfReachAtStartGetsItsLocalUPCCheckInTheNextRun) {
+  // Items known only by their local UPC: the query without local UPCs
+  // would silently leave all of them out.
+  std::vector<Item> items;
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 10; ++i) {
+    items.push_back({{}, "L" + std::to_string(i), 2.0});
+    lines.push_back("A,L" + std::to_string(i) + ",2");
+  }
+  AddItems(1, 5, items);
+  // At start the Oracle client's registry key is missing.
+  const std::string registry = ::getenv("LUMORA_REGISTRY");
+  ::setenv("LUMORA_REGISTRY", (dir_.path() / "no-registry").c_str(), 1);
+  auto logic = EnabledEngine({"1.5=A"});
+  EXPECT_FALSE(logic->DatabaseKnown());
+  ::setenv("LUMORA_REGISTRY", registry.c_str(), 1);
+
+  logic->tmProcessTimer();
+
+  EXPECT_TRUE(logic->DatabaseKnown());
+  EXPECT_EQ(logic->RProSchemaVersion(), "9.30");
+  EXPECT_EQ(Uploaded("A.csv"), Lines(lines));
 }
 
 TEST_F(ScanTest, RecordsBecomeLinesOrAreSkipped) {
@@ -451,15 +607,18 @@ TEST_F(ScanTest, ProgressIsLoggedEveryThousandLines) {
 }
 
 TEST_F(ScanTest, NoClientIDsLeaveLastQueryAlone) {
-  auto logic = EnabledEngine({});
   ConnectorConfig.lastquery = 5.0;
+  auto logic = EnabledEngine({});
 
   logic->tmProcessTimer();
 
   EXPECT_GE(FindLog("No client IDs were found.  The system hasn't been properly configured.",
                     kScanArea),
             0);
-  EXPECT_EQ(ConnectorConfig.lastquery, 5.0);
+  EXPECT_NEAR(ConnectorConfig.lastquery, 5.0, 1.0 / kMSecsPerDay);
+  TConnectorConfig saved;
+  ParseConfigFile(ReadFileContent((dir_.path() / "Lumoraconnector.cfg").string()), saved);
+  EXPECT_NEAR(saved.lastquery, 5.0, 1.0 / kMSecsPerDay);
   EXPECT_GE(FindLog("======Run completed======="), 0);
 }
 

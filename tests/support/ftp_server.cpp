@@ -34,7 +34,7 @@ std::string ReadLine(int fd, std::chrono::milliseconds deadline) {
 
 }  // namespace
 
-FtpServer::FtpServer(std::string user, std::string password, int port)
+FtpServer::FtpServer(std::string user, std::string password, int port, bool fail_first_upload)
     : home_(dir_.path() / "home"), user_(std::move(user)), password_(std::move(password)) {
   std::filesystem::create_directories(home_);
   const std::string script = std::string(LUMORA_TEST_SUPPORT_DIR) + "/ftp_server.py";
@@ -43,6 +43,7 @@ FtpServer::FtpServer(std::string user, std::string password, int port)
                                    "--user",           user_,           "--password", password_,
                                    "--commands",       commands,    "--port",
                                    std::to_string(port)};
+  if (fail_first_upload) args.push_back("--fail-first-stor");
   std::vector<char*> argv;
   for (auto& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

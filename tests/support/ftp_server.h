@@ -15,8 +15,10 @@ namespace lumora::test {
 // once the server listens; stopped when the object goes.
 class FtpServer {
  public:
+  // With fail_first_upload, the first upload of each file name is refused
+  // (451), the second accepted.
   FtpServer(std::string user = "lumora", std::string password = "s3cret-Pa55word-0f-25-chr",
-            int port = 0);
+            int port = 0, bool fail_first_upload = false);
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;
