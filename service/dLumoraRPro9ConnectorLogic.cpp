@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "configuration/connector_config.h"
@@ -75,7 +76,13 @@ void TdlgConnectorLogic::InitService() {
     LogInfo(1, kBannerLine, kArea);
     LogInfo(1, "Configuration:", kArea);
     LogInfo(1, kBannerLine, kArea);
-    LogInfo(1, LoadedConfigText, kArea);
+    // The loaded text holds one configuration line per CR LF; each goes into the log
+    // as a line of its own, since the logger escapes line breaks within a message.
+    for (std::string_view rest = LoadedConfigText; !rest.empty();) {
+      const auto end = rest.find("\r\n");
+      LogInfo(1, rest.substr(0, end), kArea);
+      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
+    }
     LogInfo(1, kBannerLine, kArea);
     if (services_.schedule_runs) SetTimerInterval();
   } catch (const std::exception& error) {
