@@ -19,6 +19,7 @@
 // for the conversions the connector asks for.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -185,8 +186,15 @@ DbValue BindValue(const Bind& bind) {
       if (bind.size == 4) return DbValue::Integer(*static_cast<std::int32_t*>(bind.value));
       return DbValue::Integer(*static_cast<std::int64_t*>(bind.value));
     case kSqltVnu:
-    case kSqltNum:
-      return DbValue::Float(ReadNumber(bind.value));
+    case kSqltNum: {
+      // A NUMBER does not tell integers from fractions; whole values go to
+      // SQLite as integers so that they compare with integer keys by index.
+      const double number = ReadNumber(bind.value);
+      if (std::trunc(number) == number && std::fabs(number) < 9.0e15) {
+        return DbValue::Integer(static_cast<std::int64_t>(number));
+      }
+      return DbValue::Float(number);
+    }
     case kSqltFlt:
     case kSqltBdouble:
     case kSqltIbdouble:
