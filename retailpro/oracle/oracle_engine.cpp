@@ -2,6 +2,7 @@
 
 #include <dpi.h>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <string_view>
@@ -178,7 +179,8 @@ class OracleCursor final : public DbCursor {
         // The environment's character sets are UTF-8, so text arrives in the
         // program's own encoding; national text is read as ordinary text.
         oracle_type = DPI_ORACLE_TYPE_VARCHAR;
-        size = type.clientSizeInBytes;
+        // A column of empty literals is described with size 0.
+        size = std::max<std::uint32_t>(type.clientSizeInBytes, 1);
         break;
       case DPI_ORACLE_TYPE_LONG_VARCHAR:
       case DPI_ORACLE_TYPE_CLOB:

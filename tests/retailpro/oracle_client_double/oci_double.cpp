@@ -27,7 +27,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "retailpro/db_engine.h"
@@ -128,6 +130,11 @@ struct Handle {
   Bind bind;                                           // bind handles
   Define define;                                       // define handles
   const Column* column = nullptr;                      // parameter descriptors
+  // Freeing an environment frees every handle allocated from it, as the
+  // client does: ODPI-C leaves its pooled error handles to that.
+  Handle* owner = nullptr;
+  std::mutex children_lock;
+  std::unordered_set<Handle*> children;
 };
 
 int Fail(void* error_handle, std::int32_t code, const std::string& message) {
@@ -396,15 +403,33 @@ __attribute__((visibility("default"))) int OCIEnvNlsCreate(void** envp, std::uin
 
 __attribute__((visibility("default"))) int OCIHandleAlloc(const void* parent, void** handle,
                                                           std::uint32_t type, std::size_t, void**) {
-  auto* created = new Handle;  // owned by the caller until OCIHandleFree
+  auto* created = new Handle;  // owned by the caller until OCIHandleFree, or by its environment
   created->type = type;
-  created->env = const_cast<Handle*>(static_cast<const Handle*>(parent));
+  auto* env = const_cast<Handle*>(static_cast<const Handle*>(parent));
+  created->env = env;
+  if (env != nullptr && env->type == kHtypeEnv) {
+    const std::lock_guard guard(env->children_lock);
+    created->owner = env;
+    env->children.insert(created);
+  }
   *handle = created;
   return kSuccess;
 }
 
 __attribute__((visibility("default"))) int OCIHandleFree(void* handle, std::uint32_t) {
-  delete static_cast<Handle*>(handle);
+  auto* freed = static_cast<Handle*>(handle);
+  if (freed == nullptr) return kInvalidHandle;
+  if (freed->owner != nullptr) {
+    const std::lock_guard guard(freed->owner->children_lock);
+    freed->owner->children.erase(freed);
+  }
+  std::unordered_set<Handle*> children;
+  {
+    const std::lock_guard guard(freed->children_lock);
+    children.swap(freed->children);
+  }
+  for (Handle* child : children) delete child;
+  delete freed;
   return kSuccess;
 }
 
