@@ -4,6 +4,13 @@
 // the SQLite C API. Reports both times and the process's peak memory.
 //
 //   scan_bench [--items N] [--runs N] [--db FILE] [--only scan|plain]
+//              [--oracle yes] [--oracle-home DIR]
+//
+// With --oracle yes each run also scans the store through the Oracle engine:
+// tnsnames.ora then names a TCP address and the registry an Oracle home whose
+// client library is the test double (built with the tests), which serves the
+// same file with the embedded engine. The difference between the two scans
+// is what the Oracle engine's fetch and conversion path adds.
 //
 // The database is created in a child process, so the peak memory reported is
 // the scan's own; with --only the other side does not run. The memory figures
@@ -12,6 +19,7 @@
 
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <atomic>
@@ -105,6 +113,19 @@ std::int64_t ScanStore(lumora::TdlgConnectorLogic& logic, lumora::TConnectorScan
   return processed;
 }
 
+double ThreadCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// The tnsnames.ora through which the session reaches the file.
+void WriteTnsNames(const fs::path& oracle, const std::string& address) {
+  std::FILE* tns = std::fopen((oracle / "OraClient11g_home1/NETWORK/ADMIN/tnsnames.ora").c_str(), "w");
+  std::fprintf(tns, "RPROODS = (DESCRIPTION = (ADDRESS = %s))\n", address.c_str());
+  std::fclose(tns);
+}
+
 // A value in KiB of /proc/self/status ("RssAnon", "RssFile").
 long StatusKiB(std::string_view name) {
   std::FILE* status = std::fopen("/proc/self/status", "r");
@@ -147,8 +168,15 @@ class MemorySampler {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string only;
-  const auto options = bench::ParseOptions(argc, argv, {{"--only", &only}});
+  std::string only, with_oracle;
+#ifdef LUMORA_OCI_DOUBLE_HOME
+  std::string oracle_home = LUMORA_OCI_DOUBLE_HOME;
+#else
+  std::string oracle_home;
+#endif
+  const auto options = bench::ParseOptions(
+      argc, argv, {{"--only", &only}, {"--oracle", &with_oracle}, {"--oracle-home", &oracle_home}});
+  const bool oracle_scan = with_oracle == "yes";
   const fs::path work = bench::MakeWorkFolder("lumora-scan-bench-");
   fs::create_directories(work / "Batch");
   const std::string db = options.db.empty() ? (work / "rpro.db").string() : options.db;
@@ -158,14 +186,20 @@ int main(int argc, char** argv) {
     // reaches the file.
     const fs::path oracle = work / "oracle";
     fs::create_directories(oracle / "OraClient11g_home1" / "NETWORK" / "ADMIN");
-    std::FILE* tns = std::fopen((oracle / "OraClient11g_home1/NETWORK/ADMIN/tnsnames.ora").c_str(), "w");
-    std::fprintf(tns, "RPROODS = (DESCRIPTION = (ADDRESS = (PROTOCOL = SQLITE)(FILE = %s)))\n", db.c_str());
-    std::fclose(tns);
+    const std::string sqlite_address = "(PROTOCOL = SQLITE)(FILE = " + db + ")";
+    const std::string oracle_address = "(PROTOCOL = TCP)(HOST = " + db + ")(PORT = 1521)";
+    WriteTnsNames(oracle, sqlite_address);
     const fs::path key = work / "registry/HKEY_LOCAL_MACHINE/SOFTWARE/ORACLE/KEY_OraClient11g_home1";
     fs::create_directories(key);
     std::FILE* base = std::fopen((key / "ORACLE_BASE").c_str(), "w");
     std::fputs(oracle.c_str(), base);
     std::fclose(base);
+    if (oracle_scan) {
+      if (oracle_home.empty()) throw std::runtime_error("--oracle yes needs --oracle-home DIR");
+      std::FILE* home = std::fopen((key / "ORACLE_HOME").c_str(), "w");
+      std::fputs(oracle_home.c_str(), home);
+      std::fclose(home);
+    }
     ::setenv("LUMORA_REGISTRY", (work / "registry").c_str(), 1);
 
     const std::string program_dir = work.string() + "/";
@@ -182,15 +216,41 @@ int main(int argc, char** argv) {
     lumora::DatabaseSession().LocalUPCFlag = true;
 
     MemorySampler sampler;
-    std::vector<double> scan_times, plain_times;
-    std::int64_t scanned = 0, plain = 0;
+    std::vector<double> scan_times, plain_times, oracle_times, scan_cpu, oracle_cpu;
+    std::int64_t scanned = 0, plain = 0, oracle_scanned = 0;
+    const fs::path batch = work / "Batch" / "BENCH.csv";
+    // Wall-clock and this thread's processor time: on a busy machine the
+    // processor time compares the two engines more steadily.
+    const auto timed = [](std::vector<double>& wall, std::vector<double>* cpu, auto&& work) {
+      const double cpu_start = ThreadCpuSeconds();
+      const auto start = SteadyClock::now();
+      work();
+      wall.push_back(bench::Seconds(start));
+      if (cpu != nullptr) cpu->push_back(ThreadCpuSeconds() - cpu_start);
+    };
+    // The Oracle engine's batch goes to oracle.csv; the embedded engine's
+    // stays the batch.
+    const auto scan_through_oracle = [&] {
+      const bool keep = fs::exists(batch);
+      if (keep) fs::rename(batch, work / "sqlite.csv");
+      WriteTnsNames(oracle, oracle_address);
+      timed(oracle_times, &oracle_cpu, [&] { oracle_scanned = ScanStore(logic, scan, program_dir); });
+      fs::rename(batch, work / "oracle.csv");
+      if (keep) fs::rename(work / "sqlite.csv", batch);
+      WriteTnsNames(oracle, sqlite_address);
+    };
     for (int run = 0; run < options.runs; ++run) {
-      auto start = SteadyClock::now();
-      if (only != "plain") scanned = ScanStore(logic, scan, program_dir);
-      scan_times.push_back(bench::Seconds(start));
-      start = SteadyClock::now();
-      if (only != "scan") plain = PlainLoop(db, work / "plain.csv");
-      plain_times.push_back(bench::Seconds(start));
+      // The engines take turns at going first, so that neither always meets
+      // the caches the other left.
+      const bool oracle_first = run % 2 == 0;
+      if (oracle_scan && only != "plain" && oracle_first) scan_through_oracle();
+      timed(scan_times, &scan_cpu, [&] {
+        if (only != "plain") scanned = ScanStore(logic, scan, program_dir);
+      });
+      if (oracle_scan && only != "plain" && !oracle_first) scan_through_oracle();
+      timed(plain_times, nullptr, [&] {
+        if (only != "scan") plain = PlainLoop(db, work / "plain.csv");
+      });
     }
     const double scan_time = bench::Median(scan_times);
     const double plain_time = bench::Median(plain_times);
@@ -202,6 +262,15 @@ int main(int argc, char** argv) {
                 scan_time, plain_time, scan_time / plain_time, usage.ru_maxrss);
     std::printf("sampled peaks: anonymous %ld KiB, file pages %ld KiB\n", sampler.PeakAnon(),
                 sampler.PeakFile());
+    if (!oracle_times.empty()) {
+      const double oracle_time = bench::Median(oracle_times);
+      const double oracle_cpu_time = bench::Median(oracle_cpu);
+      const double scan_cpu_time = bench::Median(scan_cpu);
+      std::printf("oracle engine: lines %lld, median %.3f s, oracle/sqlite engine %.3f; "
+                  "processor time oracle %.3f s, sqlite %.3f s, oracle/sqlite %.3f\n",
+                  static_cast<long long>(oracle_scanned), oracle_time, oracle_time / scan_time,
+                  oracle_cpu_time, scan_cpu_time, oracle_cpu_time / scan_cpu_time);
+    }
     if (!only.empty()) {
       lumora::EndLoggingModule();
       fs::remove_all(work);
@@ -217,7 +286,11 @@ int main(int argc, char** argv) {
       return bytes;
     };
     std::printf("batch and plain loop output %s\n",
-                read(work / "Batch" / "BENCH.csv") == read(work / "plain.csv") ? "identical" : "DIFFER");
+                read(batch) == read(work / "plain.csv") ? "identical" : "DIFFER");
+    if (oracle_scan) {
+      std::printf("batches of the two engines %s\n",
+                  read(batch) == read(work / "oracle.csv") ? "identical" : "DIFFER");
+    }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "benchmark failed: %s\n", error.what());
     fs::remove_all(work);

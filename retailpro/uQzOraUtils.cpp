@@ -1,5 +1,6 @@
 #include "retailpro/uQzOraUtils.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -170,6 +171,27 @@ std::string TNSNamesConnectString(std::string_view AAlias, std::string_view APat
                              "\" not found in call to TNSNamesConnectString using configured path");
   }
   return FindConnectDescriptor(AAlias, ReadLinesJoined(path));
+}
+
+}  // namespace lumora
+
+namespace lumora {
+
+std::string OracleClientLibraryDir() {
+  auto software = RegistryKey::Open("SOFTWARE");
+  if (software && !software->HasSubKey("ORACLE")) software = software->OpenSubKey("WOW6432Node");
+  const auto oracle = software ? software->OpenSubKey("ORACLE") : std::nullopt;
+  if (!oracle) return {};
+  const std::vector<std::string> names = oracle->SubKeyNames();
+  const auto last_home = std::find_if(names.rbegin(), names.rend(), [](const std::string& name) {
+    return name.starts_with(kKeyPrefix);
+  });
+  const auto home_key = last_home != names.rend() ? oracle->OpenSubKey(*last_home) : std::nullopt;
+  const auto home = home_key ? home_key->ReadString("ORACLE_HOME") : std::nullopt;
+  if (!home || TrimControls(*home).empty()) return {};
+  std::string dir = *home;
+  while (dir.size() > 1 && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
+  return dir + platform::kPathSeparator + platform::kOracleClientLibraryFolder;
 }
 
 }  // namespace lumora

@@ -38,3 +38,13 @@ std::string TNSNamesConnectString(std::string_view AAlias, std::string_view APat
 std::string FindConnectDescriptor(std::string_view AAlias, std::string_view ATnsText);
 
 }  // namespace lumora
+
+namespace lumora {
+
+// The folder of the Oracle home's client library, from the ORACLE_HOME value
+// of the home key GetOracleBase picks (its lib folder, bin on Windows); empty
+// when the registry names no home, so that the normal library search applies.
+// Never raises: a missing key only means the home is not recorded.
+std::string OracleClientLibraryDir();
+
+}  // namespace lumora

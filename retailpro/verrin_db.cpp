@@ -1,8 +1,10 @@
 #include "retailpro/verrin_db.h"
 
 #include "retailpro/connection_string.h"
+#include "retailpro/oracle/oracle_engine.h"
 #include "retailpro/sqlite/sqlite_engine.h"
 #include "retailpro/text_util.h"
+#include "retailpro/uQzOraUtils.h"
 
 namespace lumora {
 
@@ -15,25 +17,19 @@ void TVerrinConnection::Open() {
     throw EDatabaseError("Provider \"" + settings.provider + "\" is not available");
   }
   if (TrimControls(settings.data_source).empty()) {
-    throw EDatabaseError(
-        "The connection string names no data source: no Oracle client backend is available on "
-        "this platform");
+    throw EDatabaseError("The connection string names no data source");
   }
+  // The embedded engine serves the demo and test databases; every other data
+  // source is a real Oracle database, reached through the installed client
+  // with the descriptor exactly as tnsnames.ora gives it.
   const auto address = ParseDescriptorAddress(settings.data_source);
-  if (!address) {
-    throw EDatabaseError("The data source \"" + settings.data_source +
-                         "\" is not a connect descriptor with an ADDRESS and a PROTOCOL: no "
-                         "Oracle client backend is available on this platform");
+  if (address && EqualsIgnoringCase(address->protocol, "SQLITE")) {
+    if (address->file.empty()) throw EDatabaseError("The SQLITE data source names no FILE");
+    engine_ = OpenSqliteEngine(address->file);
+    return;
   }
-  if (!EqualsIgnoringCase(address->protocol, "SQLITE")) {
-    throw EDatabaseError("The data source uses the protocol \"" + address->protocol +
-                         "\", but no Oracle client backend is available on this platform; only "
-                         "(PROTOCOL = SQLITE)(FILE = <path>) can be served");
-  }
-  if (address->file.empty()) {
-    throw EDatabaseError("The SQLITE data source names no FILE");
-  }
-  engine_ = OpenSqliteEngine(address->file);
+  engine_ = OpenOracleEngine({OracleClientLibraryDir()}, settings.data_source, settings.user_id,
+                             settings.password);
 }
 
 void TVerrinConnection::Close() { engine_.reset(); }

@@ -3,7 +3,8 @@
 // The database layer: a connection configured by an OLE DB connection string
 // and forward-only datasets over it. Provider "OraOLEDB.Oracle" is served by
 // the embedded engine when the descriptor's ADDRESS names
-// (PROTOCOL = SQLITE)(FILE = <path>); no Oracle client backend exists here.
+// (PROTOCOL = SQLITE)(FILE = <path>), and by the installed Oracle client for
+// every other data source.
 
 #include <cstdint>
 #include <memory>

@@ -5,6 +5,12 @@
 // store with too few lines to a support endpoint on loopback, records the run
 // in its configuration and archives the batches. The cases below look at what
 // that one run left behind.
+//
+// Run with LUMORA_E2E_ORACLE_HOME set, the same run reaches the database the
+// way a store's server does: tnsnames.ora names a TCP address, and the
+// registry's Oracle key names an Oracle home whose client library (the test
+// double, serving the demo file) the Oracle engine loads. Its batches must
+// then equal those of the embedded engine's run.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -18,7 +24,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <regex>
@@ -104,18 +112,47 @@ std::vector<ExpectedItem> ExpectedItems(const fs::path& db, int sbs_no, int stor
   return items;
 }
 
+// The Oracle home of the second run; empty for the embedded engine's run.
+std::string OracleHome() {
+  const char* home = std::getenv("LUMORA_E2E_ORACLE_HOME");
+  return home != nullptr ? home : "";
+}
+
+fs::path RunRoot() {
+  return OracleHome().empty() ? fs::path(LUMORA_E2E_ROOT) : fs::path(LUMORA_E2E_ROOT "-oracle");
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  ASSERT_TRUE(file.good()) << path;
+}
+
+// Points the demo's client at its database through TCP and at the Oracle home.
+void UseOracleClient(const TDemoDirectory& demo, const std::string& home) {
+  const fs::path key = demo.registry / "HKEY_LOCAL_MACHINE" / "SOFTWARE" / "ORACLE" /
+                       "KEY_OraClient11g_home1";
+  ASSERT_TRUE(fs::exists(key / "ORACLE_BASE"));
+  WriteFile(key / "ORACLE_HOME", home);
+  WriteFile(demo.root / "oracle" / "OraClient11g_home1" / "NETWORK" / "ADMIN" / "tnsnames.ora",
+            "RPROODS =\n  (DESCRIPTION =\n    (ADDRESS = (PROTOCOL = TCP)(HOST = " +
+                demo.database.string() + ")(PORT = 1521))\n"
+                "    (CONNECT_DATA = (SERVICE_NAME = RPROODS))\n  )\n");
+}
+
 // The one run every case inspects, made once for the whole program.
 class ServiceRun : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    fs::remove_all(LUMORA_E2E_ROOT);
+    fs::remove_all(RunRoot());
     TDemoDirectoryOptions options;
     options.database.subsidiaries = 2;
     options.database.stores_per_subsidiary = 4;  // store 4 of each is inactive
     options.database.items = 400;
     options.database.sales_orders = 60;
     options.database.transfer_orders = 30;
-    demo_ = std::make_unique<TDemoDirectory>(CreateDemoDirectory(LUMORA_E2E_ROOT, options));
+    demo_ = std::make_unique<TDemoDirectory>(CreateDemoDirectory(RunRoot(), options));
+    if (!OracleHome().empty()) UseOracleClient(*demo_, OracleHome());
     ExecSql(demo_->database,
             "delete from invn_sbs_qty where sbs_no = " + std::to_string(kSmallSbs) +
                 " and store_no = " + std::to_string(kSmallStore) +
@@ -332,6 +369,22 @@ TEST_F(ServiceRun, ReportsTheStoreWithTooFewLinesToSupport) {
             std::string::npos)
       << notice;
   EXPECT_NE(notice.find("<Area>ScanInventory</Area>"), std::string::npos) << notice;
+}
+
+TEST_F(ServiceRun, TheOracleEngineUploadsWhatTheEmbeddedEngineUploaded) {
+  if (OracleHome().empty()) GTEST_SKIP() << "the embedded engine's run has nothing to compare with";
+  const fs::path sqlite_archive =
+      DemoDirectoryLayout(LUMORA_E2E_ROOT).program / "Batch" / "Archive" / "Verrin";
+  const std::vector<fs::path> sqlite_batches = Files(sqlite_archive);
+  ASSERT_EQ(sqlite_batches.size(), demo_->client_ids.size()) << sqlite_archive;
+  for (const std::string& entry : demo_->client_ids) {
+    const std::string client_id = ClientIDOf(entry);
+    const auto copy = std::find_if(sqlite_batches.begin(), sqlite_batches.end(), [&](const fs::path& path) {
+      return path.filename().string().rfind(client_id + "-", 0) == 0;
+    });
+    ASSERT_NE(copy, sqlite_batches.end()) << client_id;
+    EXPECT_EQ(ReadFileBytes(ftp_->home() / (client_id + ".csv")), ReadFileBytes(*copy)) << client_id;
+  }
 }
 
 }  // namespace

@@ -63,13 +63,19 @@ std::string ConnectError(const std::string& connection_string) {
   return "connected";
 }
 
-TEST(VerrinConnectionTest, RefusesEverythingButAnSqliteAddressClearly) {
+// Without an Oracle client on the machine, a TCP descriptor goes to the Oracle
+// engine, which says that the client library could not be loaded and where it
+// was looked for; with one, the client itself refuses the unknown host.
+bool IsOracleClientError(const std::string& text) {
+  return text.find("DPI-") != std::string::npos || text.find("ORA-") != std::string::npos;
+}
+
+TEST(VerrinConnectionTest, RefusesWhatNoEngineServesClearly) {
   const std::string tcp = ConnectError(
       "Provider=OraOLEDB.Oracle;Data Source=(DESCRIPTION=(ADDRESS=(PROTOCOL=TCP)(HOST=h)));");
-  EXPECT_NE(tcp.find("\"TCP\""), std::string::npos) << tcp;
-  EXPECT_NE(tcp.find("no Oracle client backend is available on this platform"), std::string::npos);
+  EXPECT_TRUE(IsOracleClientError(tcp)) << tcp;
   const std::string empty = ConnectError("Provider=OraOLEDB.Oracle;Data Source=;;User Id=custom;");
-  EXPECT_NE(empty.find("no Oracle client backend"), std::string::npos) << empty;
+  EXPECT_NE(empty.find("names no data source"), std::string::npos) << empty;
   EXPECT_NE(ConnectError("Provider=MSDAORA;Data Source=(A=(B=C));").find("MSDAORA"),
             std::string::npos);
   test::TempDir dir;
