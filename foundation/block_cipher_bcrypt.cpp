@@ -30,7 +30,7 @@ struct KeyDestroy {
 // directly: Wine's CNG lacks them, and the expanded key gives the same bytes.
 class CngTripleDes final : public BlockCipher {
  public:
-  CngTripleDes(std::string_view key, std::string_view iv) : iv_(iv) {
+  CngTripleDes(std::string_view key, std::string_view iv) : key_(key), iv_(iv) {
     BCRYPT_ALG_HANDLE algorithm = nullptr;
     NTSTATUS status = BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_3DES_ALGORITHM, nullptr, 0);
     if (!BCRYPT_SUCCESS(status)) throw ECryptError(StatusText("Cipher 3DES is not available", status));
@@ -39,19 +39,16 @@ class CngTripleDes final : public BlockCipher {
                                reinterpret_cast<PUCHAR>(const_cast<wchar_t*>(BCRYPT_CHAIN_MODE_CBC)),
                                sizeof(BCRYPT_CHAIN_MODE_CBC), 0);
     if (!BCRYPT_SUCCESS(status)) throw ECryptError(StatusText("Cannot select CBC mode", status));
-    std::string key_bytes(key);
-    BCRYPT_KEY_HANDLE handle = nullptr;
-    status = BCryptGenerateSymmetricKey(algorithm, &handle, nullptr, 0,
-                                        reinterpret_cast<PUCHAR>(key_bytes.data()),
-                                        static_cast<ULONG>(key_bytes.size()), 0);
-    if (!BCRYPT_SUCCESS(status)) throw ECryptError(StatusText("Cannot set up the key", status));
-    key_.reset(handle);
+    GenerateKey();  // an unusable key fails when it is set, not when first used
   }
 
   std::string Run(std::string_view input, bool encrypt) const override {
     if (input.size() > INT_MAX) throw ECryptError("Text too long to encipher");
     if (input.empty()) return {};
-    // CNG updates the vector in place to chain calls; each Run starts afresh.
+    // A key object of its own for every call: Wine's CNG carries the chaining
+    // state over from one call to the next even when it is handed the vector
+    // again, and each Run must start afresh from the vector.
+    const auto key = GenerateKey();
     std::string iv = iv_;
     std::string data(input);
     std::vector<unsigned char> output(input.size());
@@ -62,9 +59,9 @@ class CngTripleDes final : public BlockCipher {
     const auto iv_size = static_cast<ULONG>(iv.size());
     const auto out_size = static_cast<ULONG>(output.size());
     const NTSTATUS status =
-        encrypt ? BCryptEncrypt(key_.get(), in, in_size, nullptr, vector, iv_size, output.data(),
+        encrypt ? BCryptEncrypt(key.get(), in, in_size, nullptr, vector, iv_size, output.data(),
                                 out_size, &written, 0)
-                : BCryptDecrypt(key_.get(), in, in_size, nullptr, vector, iv_size, output.data(),
+                : BCryptDecrypt(key.get(), in, in_size, nullptr, vector, iv_size, output.data(),
                                 out_size, &written, 0);
     if (!BCRYPT_SUCCESS(status)) {
       throw ECryptError(StatusText(encrypt ? "Encryption failed" : "Decryption failed", status));
@@ -73,9 +70,19 @@ class CngTripleDes final : public BlockCipher {
   }
 
  private:
+  std::unique_ptr<void, KeyDestroy> GenerateKey() const {
+    std::string key_bytes = key_;
+    BCRYPT_KEY_HANDLE handle = nullptr;
+    const NTSTATUS status = BCryptGenerateSymmetricKey(
+        algorithm_.get(), &handle, nullptr, 0, reinterpret_cast<PUCHAR>(key_bytes.data()),
+        static_cast<ULONG>(key_bytes.size()), 0);
+    if (!BCRYPT_SUCCESS(status)) throw ECryptError(StatusText("Cannot set up the key", status));
+    return std::unique_ptr<void, KeyDestroy>(handle);
+  }
+
+  std::string key_;
   std::string iv_;
   std::unique_ptr<void, AlgorithmClose> algorithm_;
-  std::unique_ptr<void, KeyDestroy> key_;
 };
 
 }  // namespace
