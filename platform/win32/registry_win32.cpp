@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/registry_key_path.h"
 #include "platform/win32/win32_text.h"
 
 namespace lumora::platform {
@@ -15,28 +16,6 @@ struct KeyClose {
   void operator()(HKEY key) const { ::RegCloseKey(key); }
 };
 using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyClose>;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-std::vector<std::string> SplitKeyPath(std::string_view path) {
-  std::vector<std::string> parts;
-  std::string current;
-  for (const char c : path) {
-    if (c == '\\' || c == '/') {
-      if (!current.empty()) parts.push_back(std::move(current));
-      current.clear();
-    } else {
-      current.push_back(c);
-    }
-  }
-  if (!current.empty()) parts.push_back(std::move(current));
-  return parts;
-}
 
 // Where a key path leads. Paths name keys the way a 64-bit program sees
 // them, whatever this program's own bitness: SOFTWARE\X is the 64-bit view's
