@@ -3,8 +3,8 @@
 #include <cxxabi.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
+#include <system_error>
 #include <typeinfo>
 
 namespace lumora {
@@ -21,10 +21,9 @@ std::string ExceptionClassName(const std::exception& error) {
 }
 
 std::string SystemErrorText(int error_number) {
-  char buffer[256] = {};
-  // GNU strerror_r may return a static string instead of filling the buffer.
-  const char* text = ::strerror_r(error_number, buffer, sizeof buffer);
-  return text != nullptr ? std::string(text) : std::string(buffer);
+  // The standard library's thread-safe lookup of strerror's text; strerror_r
+  // itself differs between C libraries (GNU, XSI) and is missing on Windows.
+  return std::generic_category().message(error_number);
 }
 
 }  // namespace lumora

@@ -1,13 +1,6 @@
 #include "foundation/uQzCrypto.h"
 
-#include <openssl/err.h>
-#include <openssl/evp.h>
-#include <openssl/provider.h>
-
-#include <array>
-#include <climits>
-#include <vector>
-
+#include "foundation/block_cipher.h"
 #include "platform/ansi_code_page.h"
 
 namespace lumora {
@@ -15,72 +8,18 @@ namespace {
 
 // The fixed initialisation vector shared by every key and every peer.
 constexpr std::string_view kInitialisationVector = "5B21F0C8D39C2F16";
-constexpr std::size_t kBlockSize = 8;
+constexpr std::size_t kBlockSize = BlockCipher::kBlockBytes;
 constexpr char kPad = ' ';
 
-// Text of the last OpenSSL error, emptying the thread's error queue.
-std::string OpenSslError(std::string_view what) {
-  std::string text(what);
-  const unsigned long code = ERR_get_error();
-  if (code != 0) {
-    std::array<char, 256> buffer{};
-    ERR_error_string_n(code, buffer.data(), buffer.size());
-    text += ": ";
-    text += buffer.data();
-  }
-  ERR_clear_error();
-  return text;
-}
-
-// A library context of our own with the default and legacy providers.
-// Single DES lives only in the legacy provider; loading it into a private
-// context keeps the system's openssl.cnf (which may or may not activate
-// providers) out of the picture and leaves the global context, which the HTTP
-// client's TLS uses, as the system configured it.
-class CipherLibrary {
- public:
-  CipherLibrary() : context_(OSSL_LIB_CTX_new()) {
-    if (!context_) return;
-    default_ = OSSL_PROVIDER_load(context_, "default");
-    legacy_ = OSSL_PROVIDER_load(context_, "legacy");  // may be missing: single DES then fails
-    ERR_clear_error();
-  }
-  ~CipherLibrary() {
-    if (legacy_) OSSL_PROVIDER_unload(legacy_);
-    if (default_) OSSL_PROVIDER_unload(default_);
-    OSSL_LIB_CTX_free(context_);
-  }
-  CipherLibrary(const CipherLibrary&) = delete;
-  CipherLibrary& operator=(const CipherLibrary&) = delete;
-
-  static const CipherLibrary& Instance() {
-    static const CipherLibrary library;
-    return library;
-  }
-  OSSL_LIB_CTX* context() const { return context_; }
-
- private:
-  OSSL_LIB_CTX* context_;
-  OSSL_PROVIDER* default_ = nullptr;
-  OSSL_PROVIDER* legacy_ = nullptr;
-};
-
-struct CipherFree {
-  void operator()(EVP_CIPHER* cipher) const { EVP_CIPHER_free(cipher); }
-};
-struct ContextFree {
-  void operator()(EVP_CIPHER_CTX* context) const { EVP_CIPHER_CTX_free(context); }
-};
-using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, ContextFree>;
-
-// The DES-family member for a key of the given size. Two-key triple DES uses
-// the first eight bytes again as its third key (EDE with K1, K2, K1).
-const char* CipherName(std::size_t key_bytes) {
-  switch (key_bytes) {
-    case 8: return "DES-CBC";
-    case 16: return "DES-EDE-CBC";
-    case 24: return "DES-EDE3-CBC";
-    default: return nullptr;
+// The three-key triple DES key that enciphers like the DES-family member for
+// the text key's size: single DES is K,K,K (each EDE pass cancels the one
+// before it) and two-key triple DES is K1,K2,K1. Empty for other sizes.
+std::string ExpandedKey(const std::string& key) {
+  switch (key.size()) {
+    case 8: return key + key + key;
+    case 16: return key + key.substr(0, 8);
+    case 24: return key;
+    default: return {};
   }
 }
 
@@ -123,46 +62,22 @@ std::string HexText(std::string_view bytes) {
   return hex;
 }
 
-// The configured cipher: algorithm for the key's size, key and vector bytes.
+// The configured cipher for one key.
 class DesComponent {
  public:
-  explicit DesComponent(const std::string& key)
-      : key_(key), iv_(HexBytes(kInitialisationVector)) {
-    const char* name = CipherName(key.size());
-    if (!name) {
+  explicit DesComponent(const std::string& key) {
+    const std::string expanded = ExpandedKey(key);
+    if (expanded.empty()) {
       throw ECryptError("Key of " + std::to_string(key.size()) +
                         " bytes is not supported: a key has 8, 16 or 24 characters");
     }
-    cipher_.reset(EVP_CIPHER_fetch(CipherLibrary::Instance().context(), name, nullptr));
-    if (!cipher_) throw ECryptError(OpenSslError(std::string("Cipher ") + name + " is not available"));
+    cipher_ = CreateTripleDesCbc(expanded, HexBytes(kInitialisationVector));
   }
 
-  std::string Run(std::string_view input, bool encrypt) const {
-    if (input.size() > INT_MAX - kBlockSize) throw ECryptError("Text too long to encipher");
-    const CipherContext context(EVP_CIPHER_CTX_new());
-    const auto* key = reinterpret_cast<const unsigned char*>(key_.data());
-    const auto* iv = reinterpret_cast<const unsigned char*>(iv_.data());
-    if (!context || EVP_CipherInit_ex2(context.get(), cipher_.get(), key, iv, encrypt ? 1 : 0, nullptr) != 1 ||
-        EVP_CIPHER_CTX_set_padding(context.get(), 0) != 1) {
-      throw ECryptError(OpenSslError("Cannot set up the cipher"));
-    }
-    std::vector<unsigned char> output(input.size() + kBlockSize);
-    int written = 0;
-    int final_written = 0;
-    if (EVP_CipherUpdate(context.get(), output.data(), &written,
-                         reinterpret_cast<const unsigned char*>(input.data()),
-                         static_cast<int>(input.size())) != 1 ||
-        EVP_CipherFinal_ex(context.get(), output.data() + written, &final_written) != 1) {
-      throw ECryptError(OpenSslError(encrypt ? "Encryption failed" : "Decryption failed"));
-    }
-    return std::string(reinterpret_cast<const char*>(output.data()),
-                       static_cast<std::size_t>(written + final_written));
-  }
+  std::string Run(std::string_view input, bool encrypt) const { return cipher_->Run(input, encrypt); }
 
  private:
-  std::string key_;
-  std::string iv_;
-  std::unique_ptr<EVP_CIPHER, CipherFree> cipher_;
+  std::unique_ptr<BlockCipher> cipher_;
 };
 
 TDESCrypt::TDESCrypt(std::string_view AKey) { SetKey(platform::ToAnsi(AKey)); }

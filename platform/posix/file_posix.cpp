@@ -31,18 +31,6 @@ int OpenFlags(FileMode mode) {
 
 }  // namespace
 
-File::~File() { Close(); }
-
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, -1);
-  }
-  return *this;
-}
-
 File File::Open(const std::string& path, FileMode mode, int* error) {
   *error = 0;
   int fd;

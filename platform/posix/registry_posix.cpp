@@ -7,33 +7,13 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/registry_key_path.h"
+
 namespace lumora::platform {
 namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kHive = "HKEY_LOCAL_MACHINE";
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-std::vector<std::string> SplitKeyPath(std::string_view path) {
-  std::vector<std::string> parts;
-  std::string current;
-  for (const char c : path) {
-    if (c == '\\' || c == '/') {
-      if (!current.empty()) parts.push_back(std::move(current));
-      current.clear();
-    } else {
-      current.push_back(c);
-    }
-  }
-  if (!current.empty()) parts.push_back(std::move(current));
-  return parts;
-}
 
 // A name that cannot become a single path component is never a key or value.
 bool IsUsableName(std::string_view name) {

@@ -59,9 +59,9 @@ int main(int argc, char** argv) {
 
   try {
     const lumora::TDemoDirectory demo = lumora::CreateDemoDirectory(root, options);
-    std::printf("program directory: %s\n", demo.program.c_str());
-    std::printf("Retail Pro database: %s\n", demo.database.c_str());
-    std::printf("registry (LUMORA_REGISTRY): %s\n", demo.registry.c_str());
+    std::printf("program directory: %s\n", demo.program.string().c_str());
+    std::printf("Retail Pro database: %s\n", demo.database.string().c_str());
+    std::printf("registry (LUMORA_REGISTRY): %s\n", demo.registry.string().c_str());
     std::printf("client IDs:\n");
     for (const auto& entry : demo.client_ids) std::printf("  %s\n", entry.c_str());
     return 0;

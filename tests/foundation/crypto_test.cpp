@@ -1,5 +1,7 @@
 #include "foundation/uQzCrypto.h"
 
+#include "foundation/block_cipher.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -134,6 +136,23 @@ TEST(StringCipher, ReKeyingSwitchesToTheNewKeyWithTheSameVector) {
 TEST(StringCipher, HexTextWritesUpperCaseDigitsHighNibbleFirst) {
   EXPECT_EQ(HexText("abc"), "616263");
   EXPECT_EQ(HexText(std::string_view("\x00\xFF\x1E", 3)), "00FF1E");
+}
+
+// The block cipher under the string cipher, through its seam: the textbook
+// DES CBC example (key 0123456789ABCDEF, vector 1234567890ABCDEF) as triple
+// DES under the key repeated three times; and every Run starts again from the
+// vector, even for a library that chains the vector from call to call.
+TEST(BlockCipher, SingleDesAsTripleDesWithARepeatedKeyStartsEachRunAtTheVector) {
+  const std::string des_key = "\x01\x23\x45\x67\x89\xAB\xCD\xEF";
+  const auto cipher =
+      CreateTripleDesCbc(des_key + des_key + des_key, "\x12\x34\x56\x78\x90\xAB\xCD\xEF");
+  const std::string plain = "Now is the time for all ";
+  for (int run = 0; run < 2; ++run) {
+    const std::string enciphered = cipher->Run(plain, true);
+    EXPECT_EQ(HexText(enciphered), "E5C7CDDE872BF27C43E934008C389C0F683788499A7C05F6") << run;
+    EXPECT_EQ(cipher->Run(enciphered, false), plain) << run;
+  }
+  EXPECT_EQ(cipher->Run("", true), "");
 }
 
 }  // namespace

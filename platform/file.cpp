@@ -1,0 +1,21 @@
+#include "platform/file.h"
+
+#include <utility>
+
+// Ownership of the descriptor, the same on every system; the calls that use
+// it live in the per-OS siblings.
+namespace lumora::platform {
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, -1);
+  }
+  return *this;
+}
+
+}  // namespace lumora::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+// Key-path helpers shared by the registry's per-OS siblings.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumora::platform {
+
+// ASCII letters compared without case, as the registry compares names.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// The names of a key path; "\" and "/" both separate, empty names drop out.
+std::vector<std::string> SplitKeyPath(std::string_view path);
+
+}  // namespace lumora::platform
