@@ -9,6 +9,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "foundation/text.h"
 #include "retailpro/demo_database.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 
@@ -28,9 +29,9 @@ BenchOptions ParseOptions(int argc, char** argv, OwnOptions own) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string_view arg = argv[i];
     if (arg == "--items") {
-      options.items = std::atoi(argv[i + 1]);
+      options.items = lumora::DecimalInteger(argv[i + 1]).value_or(0);
     } else if (arg == "--runs") {
-      options.runs = std::max(1, std::atoi(argv[i + 1]));
+      options.runs = std::max(1, lumora::DecimalInteger(argv[i + 1]).value_or(1));
     } else if (arg == "--db") {
       options.db = argv[i + 1];
     } else {

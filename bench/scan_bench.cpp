@@ -37,6 +37,7 @@
 #include "bench/bench_support.h"
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "foundation/paths.h"
+#include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/message_loop.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
@@ -50,11 +51,9 @@ namespace {
 namespace fs = std::filesystem;
 namespace bench = lumora::bench;
 using bench::SteadyClock;
+// The scan's trim, so the yardstick writes the same lines.
 std::string Trimmed(const unsigned char* text) {
-  std::string value = text != nullptr ? reinterpret_cast<const char*>(text) : "";
-  const auto first = value.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return value.substr(first, value.find_last_not_of(" \t\r\n") - first + 1);
+  return std::string(lumora::Trim(text != nullptr ? reinterpret_cast<const char*>(text) : ""));
 }
 
 // The yardstick: the same lines, written with stdio.

@@ -1,14 +1,13 @@
 #include "configuration/client_ids_text.h"
 
+#include "foundation/text.h"
+
 namespace lumora {
 namespace {
 
 constexpr char kQuote = '"';
 
-// Blanks and control characters separate entries just as "|" does. Bytes of
-// multi-byte UTF-8 characters are above the blank and never separate.
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
+// Blanks and control characters separate entries just as "|" does.
 bool NeedsQuotes(std::string_view entry) {
   for (const char c : entry) {
     if (IsBlankOrControl(c) || c == kQuote || c == kClientIDDelimiter) return true;

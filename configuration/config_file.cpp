@@ -7,6 +7,7 @@
 
 #include "configuration/client_ids_text.h"
 #include "configuration/time_values.h"
+#include "foundation/text.h"
 #include "platform/ansi_code_page.h"
 
 namespace lumora {
@@ -62,46 +63,13 @@ const std::array<std::string, kKeyCount>& KeyNames() {
   return names;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // The index of a key, compared without regard to ASCII case; -1 when unknown.
 int FindKey(std::string_view key) {
   const auto& names = KeyNames();
   for (int i = 0; i < kKeyCount; ++i) {
-    const std::string& name = names[static_cast<std::size_t>(i)];
-    if (name.size() != key.size()) continue;
-    bool same = true;
-    for (std::size_t k = 0; k < key.size() && same; ++k) same = AsciiLower(key[k]) == name[k];
-    if (same) return i;
+    if (SameText(key, names[static_cast<std::size_t>(i)])) return i;
   }
   return -1;
-}
-
-// An optional sign followed by digits that fits 32 bits; nothing else.
-std::optional<std::int32_t> ReadInt32(std::string_view text) {
-  std::size_t pos = 0;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
-  if (pos == text.size()) return std::nullopt;
-  std::int64_t value = 0;
-  for (; pos < text.size(); ++pos) {
-    const char c = text[pos];
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > std::int64_t{1} << 31) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > INT32_MAX) return std::nullopt;
-  return static_cast<std::int32_t>(value);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
 }
 
 void AddLine(std::string& text, int key, const std::string& value) {
@@ -208,11 +176,11 @@ TConfigParseResult ParseConfigFile(std::string_view bytes, TConnectorConfig& con
   const std::string_view ids = value(kClientIds);
   config.clientids = ids.find('=') == std::string_view::npos ? std::vector<std::string>{}
                                                              : ClientIDsFromText(ids);
-  const std::string_view scheduling = TrimBlanks(value(kScanScheduling));
-  config.scanscheduling = ReadInt32(scheduling).value_or(1);
+  const std::string_view scheduling = Trim(value(kScanScheduling));
+  config.scanscheduling = DecimalInteger(scheduling).value_or(1);
 
   const std::int32_t old_interval = config.scaninterval;
-  config.scaninterval = ReadInt32(value(kScanInterval)).value_or(600000);
+  config.scaninterval = DecimalInteger(value(kScanInterval)).value_or(600000);
   result.changed = config.scaninterval != old_interval;
 
   const auto read_time = [&](double& field, int key) {
@@ -222,11 +190,11 @@ TConfigParseResult ParseConfigFile(std::string_view bytes, TConnectorConfig& con
   };
   read_time(config.sleepbegin, kSleepBegin);
   read_time(config.sleepend, kSleepEnd);
-  config.oracledelay = ReadInt32(value(kOracleDelay)).value_or(120000);
+  config.oracledelay = DecimalInteger(value(kOracleDelay)).value_or(120000);
   config.lastquery = ParseStoredTimestamp(value(kLastQuery));
   for (int key = kFirstSlot; key < kLogLevel; ++key) read_time(Slot(config, key), key);
 
-  result.loglevel = ReadInt32(value(kLogLevel)).value_or(1);
+  result.loglevel = DecimalInteger(value(kLogLevel)).value_or(1);
   config.restartonmissingdata = TextToBool(value(kRestartOnMissingData));
   config.notifyonstartup = TextToBool(value(kNotifyOnStartup));
   config.runimmediate = value(kRunImmediate) == "1";

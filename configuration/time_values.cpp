@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 
 #include "foundation/clock.h"
+#include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/ansi_code_page.h"
 
@@ -25,6 +25,8 @@ class Scanner {
   bool AtEnd() const { return pos_ >= text_.size(); }
   std::size_t Position() const { return pos_; }
 
+  // Inside these grammars only the space is a blank; a tab or line break
+  // in a typed time makes it invalid.
   void SkipBlanks() {
     while (!AtEnd() && text_[pos_] == ' ') ++pos_;
   }
@@ -52,8 +54,8 @@ class Scanner {
   // "AM" or "PM" in any case: 1 for PM, 0 for AM, nothing otherwise.
   std::optional<int> Designator() {
     if (pos_ + 2 > text_.size()) return std::nullopt;
-    const char first = static_cast<char>(text_[pos_] & ~0x20);
-    const char second = static_cast<char>(text_[pos_ + 1] & ~0x20);
+    const char first = AsciiUpper(text_[pos_]);
+    const char second = AsciiUpper(text_[pos_ + 1]);
     if (second != 'M' || (first != 'A' && first != 'P')) return std::nullopt;
     pos_ += 2;
     return first == 'P' ? 1 : 0;
@@ -212,7 +214,7 @@ std::string FloatText(double value) {
     if (c >= '0' && c <= '9') mantissa.push_back(c);
   }
   while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
-  const int exponent = std::atoi(buffer + e + 1);
+  const int exponent = DecimalInteger(text.substr(e + 1)).value_or(0);
   std::string out = negative ? "-" : "";
   if (exponent >= -5 && exponent < 15) {
     if (exponent < 0) {
@@ -319,8 +321,7 @@ std::string FormatDisplayTimestamp(TDateTime value) {
 }
 
 bool TextToBool(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  text = Trim(text);
   if (text.empty()) return false;
   if (text == "-1") return true;
   const char first = text.front();

@@ -1,25 +1,13 @@
 #include "configurator/time_box_rule.h"
 
-#include <cctype>
 #include <cstdio>
 
 #include "configuration/connector_config.h"
 #include "configuration/time_values.h"
+#include "foundation/text.h"
 
 namespace lumora {
 namespace {
-
-bool IsBlankChar(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string TrimmedUpper(std::string_view text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlankChar(text[first])) ++first;
-  while (last > first && IsBlankChar(text[last - 1])) --last;
-  std::string result(text.substr(first, last - first));
-  for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -46,7 +34,7 @@ TTimeBoxCheck Reject(std::string w) { return {false, std::move(w)}; }
 }  // namespace
 
 TTimeBoxCheck ValidateTimeText(std::string_view typed) {
-  std::string w = TrimmedUpper(typed);
+  std::string w = AsciiUpper(Trim(typed));
   if (w.empty()) return {true, {}};
 
   if (At(w, 2) == ':') w.insert(0, "0");

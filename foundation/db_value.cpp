@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "foundation/exceptions.h"
+#include "foundation/text.h"
 
 namespace lumora {
 
@@ -62,11 +63,9 @@ DbValue DbValue::Other(std::int64_t number) {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
+// Text read as a number may have spaces around it; any other blank or
+// control character makes it no number.
+std::string_view TrimSpaces(std::string_view s) { return Trim(s, " "); }
 
 }  // namespace
 
@@ -85,7 +84,7 @@ double DbValue::AsFloat() const {
       return number_;
     case Kind::DriverText:
     case Kind::Text: {
-      const std::string_view s = TrimBlanks(text_);
+      const std::string_view s = TrimSpaces(text_);
       double value = 0.0;
       const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
       if (s.empty() || ec != std::errc() || end != s.data() + s.size()) {
@@ -119,7 +118,7 @@ std::int32_t DbValue::AsInteger() const {
       return static_cast<std::int32_t>(number_);
     case Kind::DriverText:
     case Kind::Text: {
-      const std::string_view s = TrimBlanks(text_);
+      const std::string_view s = TrimSpaces(text_);
       const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
       if (s.empty() || ec != std::errc() || end != s.data() + s.size()) {
         throw EConvertError("'" + text_ + "' is not a valid integer value");

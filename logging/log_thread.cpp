@@ -8,6 +8,7 @@
 #include "foundation/clock.h"
 #include "foundation/exceptions.h"
 #include "foundation/paths.h"
+#include "foundation/text.h"
 #include "logging/log_settings.h"
 #include "logging/uQzLogging.h"
 #include "platform/ansi_code_page.h"
@@ -25,14 +26,6 @@ constexpr std::size_t kBlockBytes = 64 * 1024;
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lx = static_cast<unsigned char>(x >= 'A' && x <= 'Z' ? x + ('a' - 'A') : x);
-    const auto ly = static_cast<unsigned char>(y >= 'A' && y <= 'Z' ? y + ('a' - 'A') : y);
-    return lx < ly;
-  });
 }
 
 std::string ModifiedDayText(fs::file_time_type modified) {
@@ -258,8 +251,10 @@ void TLogThread::DeleteOldLogs() {
     entries.push_back(ModifiedDayText(modified) + "=" + name);
   }
   if (entries.size() <= static_cast<std::size_t>(LogRetentionCount + 2)) return;
-  // "yyyymmdd=name" sorts oldest day first, ties by name.
-  std::sort(entries.begin(), entries.end(), LessIgnoringCase);
+  // "yyyymmdd=name" sorts oldest day first, ties by name without regard to
+  // case; two names that differ only in case (possible on this file system)
+  // are put in byte order.
+  std::sort(entries.begin(), entries.end(), CompareTextLess);
   const std::size_t doomed = entries.size() - LogRetentionCount + 1;
   for (std::size_t i = 0; i < doomed; ++i) {
     std::error_code ec;  // a file that cannot be deleted stays

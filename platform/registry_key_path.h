@@ -8,7 +8,8 @@
 
 namespace lumora::platform {
 
-// ASCII letters compared without case, as the registry compares names.
+// ASCII letters compared without case, as the registry compares names. The
+// platform lies below foundation/, so this is its own copy of SameText.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // The names of a key path; "\" and "/" both separate, empty names drop out.

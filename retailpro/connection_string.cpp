@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 
 namespace lumora {
 namespace {
@@ -29,7 +29,7 @@ class DescriptorParser {
       DescriptorNode node;
       const auto equals = text_.find_first_of("=()", pos_);
       if (equals == std::string_view::npos || text_[equals] != '=') return false;
-      node.key = AsciiUpper(TrimControls(text_.substr(pos_, equals - pos_)));
+      node.key = AsciiUpper(Trim(text_.substr(pos_, equals - pos_)));
       pos_ = equals + 1;
       SkipBlanks();
       if (pos_ < text_.size() && text_[pos_] == '(') {
@@ -37,7 +37,7 @@ class DescriptorParser {
       } else {
         const auto close = text_.find_first_of("()", pos_);
         if (close == std::string_view::npos || text_[close] != ')') return false;
-        node.value = std::string(TrimControls(text_.substr(pos_, close - pos_)));
+        node.value = std::string(Trim(text_.substr(pos_, close - pos_)));
         pos_ = close;
       }
       SkipBlanks();
@@ -56,7 +56,7 @@ class DescriptorParser {
 
  private:
   void SkipBlanks() {
-    while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) <= ' ') ++pos_;
+    while (pos_ < text_.size() && IsBlankOrControl(text_[pos_])) ++pos_;
   }
 
   std::string_view text_;
@@ -89,8 +89,8 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
     const std::string_view item = text.substr(start, end - start);
     const auto equals = item.find('=');
     if (equals != std::string_view::npos) {
-      const std::string key = AsciiUpper(TrimControls(item.substr(0, equals)));
-      std::string value(TrimControls(item.substr(equals + 1)));
+      const std::string key = AsciiUpper(Trim(item.substr(0, equals)));
+      std::string value(Trim(item.substr(equals + 1)));
       if (key == "PROVIDER") settings.provider = std::move(value);
       else if (key == "DATA SOURCE") settings.data_source = std::move(value);
       else if (key == "USER ID") settings.user_id = std::move(value);

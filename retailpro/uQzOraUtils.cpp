@@ -9,7 +9,7 @@
 #include "platform/ansi_code_page.h"
 #include "platform/platform_config.h"
 #include "platform/registry.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 
 namespace lumora {
 namespace {
@@ -116,20 +116,20 @@ std::string TNSNamesPath(std::string_view ABase, std::string_view AVersion) {
 }
 
 std::string FindConnectDescriptor(std::string_view AAlias, std::string_view ATnsText) {
-  const std::string alias = AsciiUpper(TrimControls(AAlias));
-  std::string_view text = TrimControls(ATnsText);
+  const std::string alias = AsciiUpper(Trim(AAlias));
+  std::string_view text = Trim(ATnsText);
   std::string descriptor;
   while (!text.empty()) {
     if (text.front() == '#') {
       const auto eol = text.find("\r\n");
-      text = eol == std::string_view::npos ? std::string_view{} : TrimControls(text.substr(eol + 2));
+      text = eol == std::string_view::npos ? std::string_view{} : Trim(text.substr(eol + 2));
       continue;
     }
     const auto equals = text.find('=');
     // Text without any "=" cannot start another entry: a stray word at the end.
     if (equals == std::string_view::npos) break;
-    const bool matches = AsciiUpper(TrimControls(text.substr(0, equals))) == alias;
-    text = TrimControls(text.substr(equals + 1));
+    const bool matches = AsciiUpper(Trim(text.substr(0, equals))) == alias;
+    text = Trim(text.substr(equals + 1));
     const auto open = text.find('(');
     if (open == std::string_view::npos) continue;
 
@@ -147,14 +147,14 @@ std::string FindConnectDescriptor(std::string_view AAlias, std::string_view ATns
       descriptor = std::move(scanned);
       break;
     }
-    text = TrimControls(text.substr(i));
+    text = Trim(text.substr(i));
   }
   return descriptor;
 }
 
 std::string TNSNamesConnectString(std::string_view AAlias, std::string_view APath,
                                   std::string_view ABase, std::string_view AVersion) {
-  if (TrimControls(AAlias).empty()) {
+  if (Trim(AAlias).empty()) {
     throw EOracleClientError("Invalid alias passed to TNSNamesConnectString");
   }
   std::string path(APath);
@@ -188,7 +188,7 @@ std::string OracleClientLibraryDir() {
   });
   const auto home_key = last_home != names.rend() ? oracle->OpenSubKey(*last_home) : std::nullopt;
   const auto home = home_key ? home_key->ReadString("ORACLE_HOME") : std::nullopt;
-  if (!home || TrimControls(*home).empty()) return {};
+  if (!home || Trim(*home).empty()) return {};
   std::string dir = *home;
   while (dir.size() > 1 && (dir.back() == '\\' || dir.back() == '/')) dir.pop_back();
   return dir + platform::kPathSeparator + platform::kOracleClientLibraryFolder;

@@ -3,7 +3,7 @@
 #include "retailpro/connection_string.h"
 #include "retailpro/oracle/oracle_engine.h"
 #include "retailpro/sqlite/sqlite_engine.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 #include "retailpro/uQzOraUtils.h"
 
 namespace lumora {
@@ -13,17 +13,17 @@ TVerrinConnection::~TVerrinConnection() = default;
 void TVerrinConnection::Open() {
   if (engine_) return;
   const ConnectionSettings settings = ParseConnectionString(connection_string_);
-  if (!EqualsIgnoringCase(settings.provider, kOracleProvider)) {
+  if (!SameText(settings.provider, kOracleProvider)) {
     throw EDatabaseError("Provider \"" + settings.provider + "\" is not available");
   }
-  if (TrimControls(settings.data_source).empty()) {
+  if (Trim(settings.data_source).empty()) {
     throw EDatabaseError("The connection string names no data source");
   }
   // The embedded engine serves the demo and test databases; every other data
   // source is a real Oracle database, reached through the installed client
   // with the descriptor exactly as tnsnames.ora gives it.
   const auto address = ParseDescriptorAddress(settings.data_source);
-  if (address && EqualsIgnoringCase(address->protocol, "SQLITE")) {
+  if (address && SameText(address->protocol, "SQLITE")) {
     if (address->file.empty()) throw EDatabaseError("The SQLITE data source names no FILE");
     engine_ = OpenSqliteEngine(address->file);
     return;
@@ -46,7 +46,7 @@ void TVerrinDataset::SetSQL(std::string text) {
 
 void TVerrinDataset::SetParameter(std::string_view name, DbValue value) {
   for (auto& parameter : parameters_) {
-    if (EqualsIgnoringCase(parameter.name, name)) {
+    if (SameText(parameter.name, name)) {
       parameter.value = std::move(value);
       return;
     }
@@ -110,7 +110,7 @@ int TVerrinDataset::FindField(std::string_view name) const {
   CheckActive();
   const auto& names = cursor_->ColumnNames();
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (EqualsIgnoringCase(names[i], name)) return static_cast<int>(i);
+    if (SameText(names[i], name)) return static_cast<int>(i);
   }
   return -1;
 }

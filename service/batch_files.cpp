@@ -11,6 +11,7 @@
 #include "foundation/date_time.h"
 #include "foundation/exceptions.h"
 #include "foundation/paths.h"
+#include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/ansi_code_page.h"
 #include "platform/file.h"
@@ -28,28 +29,9 @@ bool IsFileNameCharacter(unsigned char c) {
   return std::string_view("!&()-[]_{}~").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
-unsigned char AsciiLower(unsigned char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-// Archived names are ASCII, so folding ASCII letters is all the case
-// blindness the prune order needs; equal folds fall back to byte order so the
-// order never depends on the listing.
-bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
-  const auto folded_less = [](char x, char y) {
-    return AsciiLower(static_cast<unsigned char>(x)) < AsciiLower(static_cast<unsigned char>(y));
-  };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less)) return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less)) return false;
-  return a < b;
-}
-
 bool HasBatchExtension(std::string_view name) {
-  if (name.size() < kBatchExtension.size()) return false;
-  const std::string_view tail = name.substr(name.size() - kBatchExtension.size());
-  return std::equal(tail.begin(), tail.end(), kBatchExtension.begin(), [](char x, char y) {
-    return AsciiLower(static_cast<unsigned char>(x)) == static_cast<unsigned char>(y);
-  });
+  return name.size() >= kBatchExtension.size() &&
+         SameText(name.substr(name.size() - kBatchExtension.size()), kBatchExtension);
 }
 
 std::vector<std::string> ListBatchCopies(const std::string& folder) {
@@ -177,7 +159,10 @@ void RenameBatchfile(const std::string& APath, const std::string& ABackupPath,
 void PruneBackups(const std::string& ABackupPath) {
   std::vector<std::string> names = ListBatchCopies(ABackupPath);
   if (names.size() <= kBatchBackupsKept) return;
-  std::sort(names.begin(), names.end(), CaseInsensitiveLess);
+  // Archived names are ASCII, so folding ASCII letters is all the case
+  // blindness the prune order needs; equal folds fall back to byte order so
+  // the order never depends on the listing.
+  std::sort(names.begin(), names.end(), CompareTextLess);
   const auto surplus = static_cast<std::ptrdiff_t>(names.size() - kBatchBackupsKept);
   for (auto it = names.begin(); it != names.begin() + surplus; ++it) {
     const fs::path copy = fs::path(ABackupPath) / *it;

@@ -1,6 +1,5 @@
 #include "service/connector_scan.h"
 
-#include <charconv>
 #include <cstdlib>
 
 #include "configuration/connector_config.h"
@@ -10,7 +9,7 @@
 #include "foundation/exceptions.h"
 #include "foundation/paths.h"
 #include "logging/uQzLogging.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "service/batch_files.h"
 #include "service/batch_transmit.h"
@@ -80,14 +79,6 @@ void StoreEnd(std::unique_ptr<TAnsiTextStream>& stream, const std::string& path,
 }
 
 }  // namespace
-
-std::optional<int> DecimalInteger(std::string_view AText) {
-  if (!AText.empty() && AText.front() == '+') AText.remove_prefix(1);
-  int number = 0;
-  const auto [end, error] = std::from_chars(AText.data(), AText.data() + AText.size(), number);
-  if (AText.empty() || error != std::errc{} || end != AText.data() + AText.size()) return std::nullopt;
-  return number;
-}
 
 TStoreName SplitStoreName(std::string_view AName) {
   const auto dot = AName.find('.');
@@ -314,7 +305,7 @@ void TConnectorScan::ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::s
         const DbValue& upc_value = FieldAt(AInvQry, fields.upc, "upc");
         if (!upc_value.IsNull()) {
           step = "converting upc var to string";
-          upc = TrimControls(FieldValueText(upc_value));
+          upc = Trim(FieldValueText(upc_value));
         }
         step = "pulling local upc";
         const DbValue& local_value = FieldAt(AInvQry, fields.local_upc, "local_upc");
@@ -345,7 +336,7 @@ void TConnectorScan::ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::s
             step = "converting availqty var to float";
             available = available_value.AsFloat();
           }
-          if (upc.empty()) upc = TrimControls(local_upc);
+          if (upc.empty()) upc = Trim(local_upc);
           if (upc.empty()) {
             ++ASkipped;
           } else if (!IsSafeBatchField(upc)) {

@@ -15,10 +15,6 @@
 
 namespace lumora {
 
-// The number a client-ID entry's subsidiary or store text stands for:
-// optional sign and decimal digits within 32 bits, nothing else.
-std::optional<int> DecimalInteger(std::string_view AText);
-
 // A client-ID entry's name split at its first ".": subsidiary and store
 // texts. Without a "." the subsidiary is empty and the store the whole name.
 struct TStoreName {

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "foundation/paths.h"
+#include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/executable.h"
 #include "platform/registry.h"
@@ -19,12 +20,6 @@ namespace {
 
 constexpr std::string_view kExecuteArea = "Connector.TVerrinRPro9Connector.ServiceExecute";
 constexpr std::string_view kStopArea = "Connector.ServiceStop";
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
 
 // What the service framework would record in the event log goes to standard
 // error, which the journal keeps.
@@ -55,7 +50,7 @@ std::string KeyPath(std::string_view base) { return std::string(base) + std::str
 bool HasSwitch(const std::vector<std::string>& arguments, std::string_view name) {
   return std::ranges::any_of(arguments, [name](const std::string& argument) {
     return argument.size() > 1 && (argument.front() == '-' || argument.front() == '/') &&
-           EqualsIgnoringCase(std::string_view(argument).substr(1), name);
+           SameText(std::string_view(argument).substr(1), name);
   });
 }
 

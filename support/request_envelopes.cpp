@@ -9,6 +9,7 @@
 
 #include "foundation/clock.h"
 #include "foundation/exceptions.h"
+#include "foundation/text.h"
 #include "foundation/uQzCrypto.h"
 #include "logging/uQzLogging.h"
 #include "platform/ansi_code_page.h"
@@ -25,12 +26,9 @@ constexpr std::string_view kFurtherCharacters =
 constexpr std::size_t kFillerNameLength = 8;
 constexpr std::size_t kFillerTextLength = 32;
 
-std::string Trim(std::string_view text) {
-  constexpr std::string_view kBlank = " \t\r\n\f\v";
-  const auto first = text.find_first_not_of(kBlank);
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(kBlank) - first + 1));
-}
+// White space around an envelope's XML is dropped; other control characters
+// stay, so a damaged reply fails as XML rather than being trimmed into shape.
+std::string TrimWhiteSpace(std::string_view text) { return std::string(Trim(text, " \t\r\n\f\v")); }
 
 // XML 1.0 allows tab, LF, CR and everything from U+0020 on except the
 // surrogates and U+FFFE/U+FFFF. Anything else (a bell from a database value,
@@ -63,7 +61,7 @@ std::string DocumentText(const pugi::xml_document& document) {
   document.save(text, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
   // A reader turns a literal CR into LF; written as a character reference it
   // arrives as sent. Without indentation, a CR can only stem from a text.
-  std::string xml = Trim(text.str());
+  std::string xml = TrimWhiteSpace(text.str());
   for (std::size_t at = 0; (at = xml.find('\r', at)) != std::string::npos; at += 5) xml.replace(at, 1, "&#13;");
   return xml;
 }
@@ -72,7 +70,7 @@ std::string DocumentText(const pugi::xml_document& document) {
 // is no XML document. `step` follows the work for the caller's log line.
 void LoadEnvelope(std::string_view enciphered, pugi::xml_document& document, std::string& step) {
   step = "deciphering the envelope";
-  const std::string xml = Trim(TCrypt(EnvelopeKey).DecStr(Trim(enciphered)));
+  const std::string xml = TrimWhiteSpace(TCrypt(EnvelopeKey).DecStr(TrimWhiteSpace(enciphered)));
   step = "parsing XML into document";
   if (xml.empty() || xml.front() != '<') {
     throw EEnvelopeError("The deciphered envelope is not XML");

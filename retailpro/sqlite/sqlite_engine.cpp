@@ -12,7 +12,7 @@
 #include "foundation/clock.h"
 #include "foundation/date_time.h"
 #include "retailpro/sqlite/oracle_functions.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 
 namespace lumora {
 namespace {
@@ -232,7 +232,7 @@ class SqliteEngine final : public DbEngine {
       const std::string_view name = raw_name != nullptr ? std::string_view(raw_name + 1) : "";
       std::size_t found = parameters.size();
       for (std::size_t p = 0; p < parameters.size(); ++p) {
-        if (EqualsIgnoringCase(parameters[p].name, name)) found = p;
+        if (SameText(parameters[p].name, name)) found = p;
       }
       if (raw_name == nullptr || *raw_name != ':' || found == parameters.size()) {
         throw EDatabaseError("The parameter \"" + std::string(raw_name ? raw_name : "?") +
@@ -307,14 +307,14 @@ std::string RewriteOracleWords(std::string_view sql) {
       const std::string_view word = sql.substr(i, end - i);
       out.append(word);
       std::size_t next = end;
-      while (next < sql.size() && static_cast<unsigned char>(sql[next]) <= ' ') ++next;
+      while (next < sql.size() && IsBlankOrControl(sql[next])) ++next;
       const bool qualified = i > 0 && sql[i - 1] == '.';
-      if (EqualsIgnoringCase(word, "sysdate") && !qualified &&
+      if (SameText(word, "sysdate") && !qualified &&
           (next == sql.size() || sql[next] != '(')) {
         out.append("()");
-      } else if ((EqualsIgnoringCase(word, "asc") || EqualsIgnoringCase(word, "desc")) &&
-                 !EqualsIgnoringCase(NextWord(sql, next), "nulls")) {
-        out.append(EqualsIgnoringCase(word, "asc") ? " nulls last" : " nulls first");
+      } else if ((SameText(word, "asc") || SameText(word, "desc")) &&
+                 !SameText(NextWord(sql, next), "nulls")) {
+        out.append(SameText(word, "asc") ? " nulls last" : " nulls first");
       }
       i = end;
     } else {

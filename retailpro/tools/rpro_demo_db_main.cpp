@@ -5,11 +5,12 @@
 //                    [--today yyyy-mm-dd] [--no-local-upc]
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "foundation/text.h"
 #include "retailpro/demo_database.h"
 
 namespace {
@@ -20,12 +21,6 @@ int Usage() {
                "       [--items N] [--sales-orders N] [--transfer-orders N]\n"
                "       [--today yyyy-mm-dd] [--no-local-upc]\n");
   return 2;
-}
-
-bool ReadNumber(const char* text, long long& value) {
-  char* end = nullptr;
-  value = std::strtoll(text, &end, 10);
-  return end != text && *end == '\0' && value >= 0;
 }
 
 }  // namespace
@@ -50,10 +45,10 @@ int main(int argc, char** argv) {
       options.today = value;
       continue;
     }
-    long long number = 0;
-    if (!ReadNumber(value, number) || number > 100000000) return Usage();
-    const int count = static_cast<int>(number);
-    if (arg == "--seed") options.seed = static_cast<std::uint64_t>(number);
+    const std::optional<int> number = lumora::DecimalInteger(value);
+    if (!number || *number < 0 || *number > 100000000) return Usage();
+    const int count = *number;
+    if (arg == "--seed") options.seed = static_cast<std::uint64_t>(count);
     else if (arg == "--subsidiaries") options.subsidiaries = count;
     else if (arg == "--stores") options.stores_per_subsidiary = count;
     else if (arg == "--items") options.items = count;

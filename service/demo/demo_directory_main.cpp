@@ -7,11 +7,12 @@
 //                       [--seed N] [--restart-on-missing-data]
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "foundation/text.h"
 #include "service/demo/demo_directory.h"
 
 namespace {
@@ -24,10 +25,9 @@ int Usage() {
 }
 
 bool ReadCount(const char* text, int& value) {
-  char* end = nullptr;
-  const long long number = std::strtoll(text, &end, 10);
-  if (end == text || *end != '\0' || number < 1 || number > 10000000) return false;
-  value = static_cast<int>(number);
+  const std::optional<int> number = lumora::DecimalInteger(text);
+  if (!number || *number < 1 || *number > 10000000) return false;
+  value = *number;
   return true;
 }
 

@@ -17,7 +17,7 @@
 #include "configuration/time_values.h"
 #include "foundation/clock.h"
 #include "foundation/date_time.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "retailpro/verrin_db.h"
 #include "tests/retailpro/oracle_test_support.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
+#include "foundation/text.h"
 #include "foundation/uQzCrypto.h"
 #include "logging/uQzLogging.h"
 #include "service/connector_scan.h"

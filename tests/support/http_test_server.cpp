@@ -7,9 +7,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <stdexcept>
+
+#include "foundation/text.h"
 
 namespace lumora::test {
 namespace {
@@ -36,12 +36,6 @@ int BoundLoopbackSocket(std::uint16_t& port) {
   }
   port = ntohs(address.sin_port);
   return fd;
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 std::string StatusText(int status) {
@@ -134,7 +128,7 @@ bool LoopbackHttpServer::ReadRequest(int connection, HttpRequest& request) const
           if (colon != std::string::npos) {
             std::string value = line.substr(colon + 1);
             value.erase(0, value.find_first_not_of(' '));
-            request.headers[Lower(line.substr(0, colon))] = value;
+            request.headers[AsciiLower(line.substr(0, colon))] = value;
           }
           line_end = next;
         }

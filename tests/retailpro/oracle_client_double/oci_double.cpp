@@ -34,7 +34,7 @@
 
 #include "retailpro/db_engine.h"
 #include "retailpro/sqlite/sqlite_engine.h"
-#include "retailpro/text_util.h"
+#include "foundation/text.h"
 
 namespace {
 
@@ -146,9 +146,9 @@ int Fail(void* error_handle, std::int32_t code, const std::string& message) {
 }
 
 bool StartsWithWord(const std::string& sql, const char* word) {
-  const auto text = lumora::TrimControls(sql);
+  const auto text = lumora::Trim(sql);
   const std::size_t n = std::strlen(word);
-  return text.size() >= n && lumora::EqualsIgnoringCase(text.substr(0, n), word);
+  return text.size() >= n && lumora::SameText(text.substr(0, n), word);
 }
 
 // The value of KEY = value inside a connect descriptor, the way tnsnames.ora
@@ -162,7 +162,7 @@ std::string DescriptorValue(const std::string& descriptor, const std::string& ke
     while (i < upper.size() && upper[i] == ' ') ++i;
     if (starts && i < upper.size() && upper[i] == '=') {
       const std::size_t end = descriptor.find(')', i);
-      return std::string(lumora::TrimControls(descriptor.substr(i + 1, end - i - 1)));
+      return std::string(lumora::Trim(descriptor.substr(i + 1, end - i - 1)));
     }
     at += key.size();
   }
