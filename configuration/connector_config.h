@@ -6,16 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "configuration/client_id_entry.h"
 #include "configuration/time_values.h"
 #include "foundation/date_time.h"
 
 namespace lumora {
-
-// One entry of ClientIDs: the subsidiary number, ".", the store number, "="
-// and the client ID. The name runs up to the first "=".
-using TClientIDEntry = std::string;
-std::string_view ClientIDName(std::string_view entry);
-std::string_view ClientIDValue(std::string_view entry);
 
 // The weekly run times: 7 rows (Sunday first) of 6 slots.
 using TScheduleTimes = std::array<std::array<double, 6>, 7>;
@@ -29,7 +24,7 @@ constexpr TScheduleTimes UnsetScheduleTimes() {
 // The process-wide configuration record, one field per configuration key.
 // Fields carry the start values a program has before its first load.
 struct TConnectorConfig {
-  std::vector<TClientIDEntry> clientids;  // ClientIDs, in file order
+  std::vector<std::string> clientids;     // ClientIDs: entry texts, in file order
   std::int32_t scanscheduling = 1;        // 0 = intervals, 1 = times
   std::int32_t scaninterval = 600000;     // milliseconds
   double sleepbegin = 0.0;                // time of day

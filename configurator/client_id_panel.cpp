@@ -4,12 +4,13 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "foundation/text.h"
+
 namespace lumora {
 namespace {
 
 // A label that ends a text too long for it with "…" instead of cutting a
-// letter in half. Only the painting is shortened: text() stays whole, since
-// the row's numbers are read back from it.
+// letter in half. Only the painting is shortened; text() stays whole.
 class TElidedLabel final : public QLabel {
  public:
   using QLabel::QLabel;
@@ -35,11 +36,16 @@ QLabel* ColumnLabel(QWidget* row, const QString& text, int left, int width) {
 
 }  // namespace
 
+TStoreName TClientIDPanel::StoreNameOf(std::string_view ASbsNo, std::string_view AStoreNo) {
+  return {std::string(Trim(ASbsNo)), std::string(Trim(AStoreNo))};
+}
+
 TClientIDPanel::TClientIDPanel(const QString& ASbsNo, const QString& ASbsName,
                                const QString& AStoreNo, const QString& AStoreCode,
                                const QString& AStoreName, const QString& AClientID,
                                QWidget* parent)
-    : TControlPanel(parent) {
+    : TControlPanel(parent),
+      FStoreName(StoreNameOf(ASbsNo.toStdString(), AStoreNo.toStdString())) {
   namespace col = client_id_columns;
   lblSbsNo = ColumnLabel(this, ASbsNo, col::kSbsNo, col::kSbsName - col::kSbsNo - 2);
   lblSbsName = ColumnLabel(this, ASbsName, col::kSbsName, col::kStoreNo - col::kSbsName - 2);

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <string_view>
+
+#include "configuration/client_id_entry.h"
 
 #include "configurator/uQzControlGrid.h"
 
@@ -22,6 +25,12 @@ class TClientIDPanel : public TControlPanel {
                  const QString& AStoreCode, const QString& AStoreName, const QString& AClientID,
                  QWidget* parent = nullptr);
 
+  // The store this row stands for, kept from the creation arguments: the key
+  // its client-ID entry is saved under and the numbers the preview queries.
+  const TStoreName& StoreName() const { return FStoreName; }
+  // The key a row created with ASbsNo and AStoreNo has.
+  static TStoreName StoreNameOf(std::string_view ASbsNo, std::string_view AStoreNo);
+
   QLabel* lblSbsNo;
   QLabel* lblSbsName;
   QLabel* lblStoreNo;
@@ -33,6 +42,9 @@ class TClientIDPanel : public TControlPanel {
  signals:
   // The "Preview" button was clicked; the argument is the button.
   void PreviewClicked(QPushButton* Sender);
+
+ private:
+  TStoreName FStoreName;
 };
 
 // Left edges of the row's columns, shared with the column headings above the

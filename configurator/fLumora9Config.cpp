@@ -12,9 +12,10 @@
 #include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
-#include <set>
 
+#include "configuration/client_id_entry.h"
 #include "configuration/time_values.h"
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "configurator/config_units.h"
@@ -24,6 +25,7 @@
 #include "configurator/operator_messages.h"
 #include "configurator/product_mark.h"
 #include "configurator/time_box_rule.h"
+#include "foundation/text.h"
 #include "logging/uQzLogging.h"
 
 namespace lumora {
@@ -66,14 +68,12 @@ QSpinBox* SpinBox(const char* name, int maximum, QWidget* parent) {
   return box;
 }
 
+// What the operator typed, without the white space around it (Qt's white
+// space, which takes in the Unicode spaces too).
 QString Trimmed(const QLineEdit* edit) { return edit->text().trimmed(); }
 
-// A label's number as the preview wants it; -999 when it is not a number.
-int LabelNumber(const QLabel* label) {
-  bool ok = false;
-  const int value = label->text().trimmed().toInt(&ok);
-  return ok ? value : -999;
-}
+// A store number as the preview wants it; -999 when it is not a number.
+int StoreNumber(std::string_view text) { return DecimalInteger(text).value_or(-999); }
 
 }  // namespace
 
@@ -535,21 +535,15 @@ void TfrmLumoraConfig::WMConfigInit() {
       for (; !query->Eof(); query->Next()) {
         const std::string sbs_no = FieldValueText(query->Field("sbs_no"));
         const std::string store_no = FieldValueText(query->Field("store_no"));
-        const std::string key = sbs_no + "." + store_no;
-        QString client_id;
-        for (const TClientIDEntry& entry : ConnectorConfig.clientids) {
-          if (QString::fromStdString(std::string(ClientIDName(entry)))
-                  .compare(QString::fromStdString(key), Qt::CaseInsensitive) == 0) {
-            client_id = QString::fromStdString(std::string(ClientIDValue(entry)));
-            break;
-          }
-        }
+        const std::string client_id =
+            FindClientID(ConnectorConfig.clientids, TClientIDPanel::StoreNameOf(sbs_no, store_no));
         auto* row = new TClientIDPanel(
             QString::fromStdString(sbs_no),
             QString::fromStdString(FieldValueText(query->Field("sbs_name"))),
             QString::fromStdString(store_no),
             QString::fromStdString(FieldValueText(query->Field("store_code"))),
-            QString::fromStdString(FieldValueText(query->Field("store_name"))), client_id);
+            QString::fromStdString(FieldValueText(query->Field("store_name"))),
+            QString::fromStdString(client_id));
         connect(row, &TClientIDPanel::PreviewClicked, this,
                 [this](QPushButton* button) { btnPreviewClick(button); });
         grdClientIDs->AddPanel(row);
@@ -570,30 +564,29 @@ void TfrmLumoraConfig::btnPreviewClick(QPushButton* Sender) {
   auto* row = qobject_cast<TClientIDPanel*>(Sender->parentWidget());
   if (row == nullptr) return;
   TfrmPreview preview(services_.database, this);
-  preview.Execute(LabelNumber(row->lblSbsNo), LabelNumber(row->lblStoreNo));
+  const TStoreName& store = row->StoreName();
+  preview.Execute(StoreNumber(store.subsidiary), StoreNumber(store.store));
 }
 
 void TfrmLumoraConfig::SaveClientIDs() {
-  std::vector<TClientIDEntry> entries;
-  std::set<std::string> keys_on_grid;
+  std::vector<std::string> entries;
+  std::vector<TStoreName> stores_on_grid;
   for (int i = 0; i < grdClientIDs->PanelCount(); ++i) {
     const auto* row = static_cast<const TClientIDPanel*>(grdClientIDs->GetPanel(i));
-    const std::string key = (row->lblSbsNo->text().trimmed() + QStringLiteral(".") +
-                             row->lblStoreNo->text().trimmed())
-                                .toStdString();
-    keys_on_grid.insert(QString::fromStdString(key).toLower().toStdString());
+    stores_on_grid.push_back(row->StoreName());
     const QString client_id = Trimmed(row->edtClientID);
     if (client_id.isEmpty()) continue;
-    entries.push_back(key + "=" + client_id.toStdString());
+    entries.push_back(ClientIDEntryText(row->StoreName(), client_id.toStdString()));
   }
   // When the store list could not be read in full (database unreachable, or
   // no stores reported), the entries of stores missing from the grid are
   // kept: a save must not throw away client IDs the operator cannot see.
   if (!stores_loaded_) {
-    for (const TClientIDEntry& entry : ConnectorConfig.clientids) {
-      const std::string name =
-          QString::fromStdString(std::string(ClientIDName(entry))).toLower().toStdString();
-      if (keys_on_grid.count(name) == 0) entries.push_back(entry);
+    for (const std::string& entry : ConnectorConfig.clientids) {
+      const bool on_grid = std::ranges::any_of(stores_on_grid, [&entry](const TStoreName& store) {
+        return SameStoreName(ClientIDName(entry), store.Text());
+      });
+      if (!on_grid) entries.push_back(entry);
     }
   }
   ConnectorConfig.clientids = std::move(entries);

@@ -80,12 +80,6 @@ void StoreEnd(std::unique_ptr<TAnsiTextStream>& stream, const std::string& path,
 
 }  // namespace
 
-TStoreName SplitStoreName(std::string_view AName) {
-  const auto dot = AName.find('.');
-  if (dot == std::string_view::npos) return {{}, std::string(AName)};
-  return {std::string(AName.substr(0, dot)), std::string(AName.substr(dot + 1))};
-}
-
 void EndProcess(int AExitCode) {
   // The same shut-down as at the end of main, so the log is written out.
   Shutdown();

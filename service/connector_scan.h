@@ -15,14 +15,6 @@
 
 namespace lumora {
 
-// A client-ID entry's name split at its first ".": subsidiary and store
-// texts. Without a "." the subsidiary is empty and the store the whole name.
-struct TStoreName {
-  std::string subsidiary;
-  std::string store;
-};
-TStoreName SplitStoreName(std::string_view AName);
-
 // Ends the program after the restart countdown: the module shut-down (the
 // log is written out), then exit code AExitCode. Does not return.
 [[noreturn]] void EndProcess(int AExitCode);
