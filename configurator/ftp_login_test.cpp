@@ -1,8 +1,8 @@
 #include "configurator/ftp_login_test.h"
 
-#include <curl/curl.h>
-
 #include <memory>
+
+#include "foundation/curl_easy.h"
 
 namespace lumora {
 namespace {
@@ -12,9 +12,6 @@ namespace {
 // "@" or ":" in them cannot change where the client connects.
 struct UrlDeleter {
   void operator()(CURLU* url) const { curl_url_cleanup(url); }
-};
-struct EasyDeleter {
-  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
 
 // Keeps the last reply line the server sent, so a refused log-in is reported
@@ -38,12 +35,8 @@ std::string Failed(const std::string& text) { return "Connection failed: " + tex
 
 std::string TestFtpLogin(const std::string& host, const std::string& user,
                          const std::string& password, int port, long connect_timeout_seconds) {
-  static const CURLcode global_init = curl_global_init(CURL_GLOBAL_DEFAULT);
-  if (global_init != CURLE_OK) return Failed(curl_easy_strerror(global_init));
-
   std::unique_ptr<CURLU, UrlDeleter> url(curl_url());
-  std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
-  if (!url || !easy) return Failed("out of memory");
+  if (!url) return Failed("out of memory");
 
   const std::string port_text = std::to_string(port);
   CURLUcode url_code = curl_url_set(url.get(), CURLUPART_SCHEME, "ftp", 0);
@@ -52,32 +45,33 @@ std::string TestFtpLogin(const std::string& host, const std::string& user,
   if (url_code == CURLUE_OK) url_code = curl_url_set(url.get(), CURLUPART_PATH, "/", 0);
   if (url_code != CURLUE_OK) return Failed(curl_url_strerror(url_code));
 
+  std::unique_ptr<CurlEasy> easy;
+  try {
+    easy = std::make_unique<CurlEasy>(CurlRoute::kDirectIpv4);
+  } catch (const ECurlError& error) {
+    return Failed(error.what());
+  }
   ReplyTrace trace;
-  char error_text[CURL_ERROR_SIZE] = {};
-  CURL* e = easy.get();
+  CURL* e = easy->get();
   curl_easy_setopt(e, CURLOPT_CURLU, url.get());
   curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "ftp");
   curl_easy_setopt(e, CURLOPT_USERNAME, user.c_str());
   curl_easy_setopt(e, CURLOPT_PASSWORD, password.c_str());
-  curl_easy_setopt(e, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
-  curl_easy_setopt(e, CURLOPT_NOPROXY, "*");
   curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, connect_timeout_seconds);
-  curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
   // NOBODY on the root directory: curl connects, reads the greeting, logs in
   // and asks for the working directory, but opens no data connection. The
   // connection is not kept for reuse, so the clean-up below sends QUIT.
   curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
   curl_easy_setopt(e, CURLOPT_FORBID_REUSE, 1L);
-  curl_easy_setopt(e, CURLOPT_ERRORBUFFER, error_text);
   curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, TraceReplies);
   curl_easy_setopt(e, CURLOPT_DEBUGDATA, &trace);
   curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
 
   const CURLcode code = curl_easy_perform(e);
-  easy.reset();  // closes the control connection with QUIT
+  easy->Close();  // closes the control connection with QUIT
   if (code == CURLE_OK) return "Connection successful";
   if (code == CURLE_LOGIN_DENIED && !trace.last_reply.empty()) return Failed(trace.last_reply);
-  return Failed(error_text[0] != '\0' ? error_text : curl_easy_strerror(code));
+  return Failed(easy->ErrorText(code));
 }
 
 }  // namespace lumora

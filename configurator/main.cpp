@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
   {
     TConfiguratorApplication app(argc, argv);
     const std::unique_ptr<TStoreDatabase> database = CreateRetailProStoreDatabase();
-    const std::unique_ptr<platform::ServiceManager> manager = platform::CreateServiceManager();
+    const std::unique_ptr<platform::ServiceController> controller = platform::CreateServiceController();
     TServiceControl service_control(
-        *manager, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); },
+        *controller, [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); },
         [] { QCoreApplication::processEvents(); });
 
     TfrmLumoraConfig window(TConfiguratorServices{

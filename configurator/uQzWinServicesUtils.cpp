@@ -1,15 +1,42 @@
 #include "configurator/uQzWinServicesUtils.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace lumora {
 
 using platform::ServiceStatus;
 
-TServiceControl::TServiceControl(platform::ServiceManager& manager,
+namespace {
+
+// The waits treat a refused request like one that was never made, and a
+// status that cannot be read like no status: the window then shows what it
+// reads next.
+template <class Request>
+bool Requested(const Request& request) {
+  try {
+    request();
+    return true;
+  } catch (const std::system_error&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+std::optional<ServiceStatus> TServiceControl::Query(const std::string& machine,
+                                                    const std::string& service) {
+  try {
+    return controller_.QueryStatus(machine, service);
+  } catch (const std::system_error&) {
+    return std::nullopt;
+  }
+}
+
+TServiceControl::TServiceControl(platform::ServiceController& controller,
                                  std::function<void(int)> sleep_ms,
                                  std::function<void()> process_messages)
-    : manager_(manager),
+    : controller_(controller),
       sleep_ms_(std::move(sleep_ms)),
       process_messages_(std::move(process_messages)) {}
 
@@ -17,8 +44,8 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
                                           const std::string& service, int budget_seconds,
                                           const std::function<bool()>& keep_waiting) {
   int last_seen = platform::kServiceUnknown;
-  if (manager_.RequestStart(machine, service)) {
-    std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+  if (Requested([&] { controller_.RequestStart(machine, service); })) {
+    std::optional<ServiceStatus> status = Query(machine, service);
     if (status) {
       last_seen = status->state;
       int budget = budget_seconds;
@@ -41,7 +68,7 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
         }
         if (given_up) break;
         previous_wait = wait;
-        status = manager_.QueryStatus(machine, service);
+        status = Query(machine, service);
         if (!status) break;
         last_seen = status->state;
         if (status->checkpoint < checkpoint) break;
@@ -54,8 +81,8 @@ bool TServiceControl::StartServiceAndWait(const std::string& machine,
 bool TServiceControl::StopServiceAndWait(const std::string& machine,
                                          const std::string& service, int budget_seconds) {
   int last_seen = platform::kServiceUnknown;
-  if (manager_.RequestStop(machine, service)) {
-    std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+  if (Requested([&] { controller_.RequestStop(machine, service); })) {
+    std::optional<ServiceStatus> status = Query(machine, service);
     if (status) {
       last_seen = status->state;
       // The wait is bounded by the budget, counted in the milliseconds slept;
@@ -70,7 +97,7 @@ bool TServiceControl::StopServiceAndWait(const std::string& machine,
         if (zero_waits > 1) break;
         sleep_ms_(wait);
         budget_ms -= wait;
-        status = manager_.QueryStatus(machine, service);
+        status = Query(machine, service);
         if (!status) break;
         last_seen = status->state;
         if (status->checkpoint < checkpoint) break;
@@ -81,7 +108,7 @@ bool TServiceControl::StopServiceAndWait(const std::string& machine,
 }
 
 int TServiceControl::GetServiceState(const std::string& machine, const std::string& service) {
-  const std::optional<ServiceStatus> status = manager_.QueryStatus(machine, service);
+  const std::optional<ServiceStatus> status = Query(machine, service);
   return status ? status->state : platform::kServiceUnknown;
 }
 

@@ -4,6 +4,7 @@
 // status window relies on. Independent of any window.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/service_control.h"
@@ -13,12 +14,12 @@ namespace lumora {
 // The time budget of a start wait, in seconds; the stop wait gets the same.
 inline constexpr int kServiceWaitBudgetSeconds = 32767;
 
-// The service-control operations over a service manager. The sleep and the
+// The service-control operations over a service controller. The sleep and the
 // message pump are passed in so tests run without waiting; both are called
 // on the GUI thread.
 class TServiceControl {
  public:
-  TServiceControl(platform::ServiceManager& manager, std::function<void(int)> sleep_ms,
+  TServiceControl(platform::ServiceController& controller, std::function<void(int)> sleep_ms,
                   std::function<void()> process_messages);
 
   // Requests the start and waits while the service starts, within
@@ -40,7 +41,10 @@ class TServiceControl {
   void ProcessMessages() { process_messages_(); }
 
  private:
-  platform::ServiceManager& manager_;
+  // The status, or nothing when it cannot be read.
+  std::optional<platform::ServiceStatus> Query(const std::string& machine, const std::string& service);
+
+  platform::ServiceController& controller_;
   std::function<void(int)> sleep_ms_;
   std::function<void()> process_messages_;
 };

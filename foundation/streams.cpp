@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 #include <utility>
 
 namespace lumora {
@@ -35,10 +36,10 @@ std::int64_t TStream::Size() {
 }
 
 TFileStream::TFileStream(std::string FileName, TFileMode Mode) : file_name_(std::move(FileName)) {
-  int error = 0;
-  file_ = platform::File::Open(file_name_, PlatformMode(Mode), &error);
-  if (!file_.IsOpen()) {
-    const std::string text = "\"" + file_name_ + "\". " + SystemErrorText(error);
+  try {
+    file_ = platform::File::Open(file_name_, PlatformMode(Mode));
+  } catch (const std::system_error& error) {
+    const std::string text = "\"" + file_name_ + "\". " + error.code().message();
     if (Creates(Mode)) throw EFCreateError("Cannot create file " + text);
     throw EFOpenError("Cannot open file " + text);
   }
@@ -46,34 +47,39 @@ TFileStream::TFileStream(std::string FileName, TFileMode Mode) : file_name_(std:
 
 std::int32_t TFileStream::Read(void* Buffer, std::int32_t Count) {
   if (Count <= 0) return 0;
-  int error = 0;
-  const std::int64_t done = file_.Read(Buffer, Count, &error);
-  if (done < 0) throw EReadError("Stream read error: " + SystemErrorText(error));
-  return static_cast<std::int32_t>(done);
+  try {
+    return static_cast<std::int32_t>(file_.Read(Buffer, Count));
+  } catch (const std::system_error& error) {
+    throw EReadError("Stream read error: " + error.code().message());
+  }
 }
 
 std::int32_t TFileStream::Write(const void* Buffer, std::int32_t Count) {
   if (Count <= 0) return 0;
-  int error = 0;
-  const std::int64_t done = file_.Write(Buffer, Count, &error);
   // A refused write raises rather than returning a short count, so a full
   // disk can never pass for a written batch.
-  if (done < 0) throw EWriteError("Stream write error: " + SystemErrorText(error));
-  return static_cast<std::int32_t>(done);
+  try {
+    file_.Write(Buffer, Count);
+  } catch (const std::system_error& error) {
+    throw EWriteError("Stream write error: " + error.code().message());
+  }
+  return Count;
 }
 
 std::int64_t TFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
-  int error = 0;
-  const std::int64_t position = file_.Seek(Offset, static_cast<int>(Origin), &error);
-  if (position < 0) throw EStreamError("Stream seek error: " + SystemErrorText(error));
-  return position;
+  try {
+    return file_.Seek(Offset, static_cast<int>(Origin));
+  } catch (const std::system_error& error) {
+    throw EStreamError("Stream seek error: " + error.code().message());
+  }
 }
 
 std::int64_t TFileStream::Size() {
-  int error = 0;
-  const std::int64_t size = file_.Size(&error);
-  if (size < 0) throw EStreamError("Stream size error: " + SystemErrorText(error));
-  return size;
+  try {
+    return file_.Size();
+  } catch (const std::system_error& error) {
+    throw EStreamError("Stream size error: " + error.code().message());
+  }
 }
 
 std::int32_t TMemoryStream::Read(void* Buffer, std::int32_t Count) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
 
 #include "foundation/clock.h"
 #include "foundation/paths.h"
@@ -78,8 +79,10 @@ void THandleLogOutput::DoOpenLog() {
   // still counts as open: the writes that follow fail and keep their lines.
   // Writes go straight to the system, so a block has reached the file when
   // the call returns and a failure is seen at once.
-  int error = 0;
-  ofd = platform::File::Open(FFilename, platform::FileMode::kAppend, &error);
+  try {
+    ofd = platform::File::Open(FFilename, platform::FileMode::kAppend);
+  } catch (const std::system_error&) {
+  }
   FOpen = true;
 }
 
@@ -91,21 +94,31 @@ void THandleLogOutput::DoCloseLog() {
 
 std::size_t THandleLogOutput::DoWrite(std::string_view bytes) {
   if (!ofd.IsOpen()) return 0;
-  int error = 0;
+  // A failing call is an answer here, not an error: the writer keeps what did
+  // not reach the file and tries again.
+  const auto succeeds = [](const auto& call) {
+    try {
+      call();
+      return true;
+    } catch (const std::system_error&) {
+      return false;
+    }
+  };
   if (cut_line_left_) {
-    if (ofd.Write("\r\n", 2, &error) != 2) return 0;
+    if (!succeeds([this] { ofd.Write("\r\n", 2); })) return 0;
     cut_line_left_ = false;
   }
-  const std::int64_t before = ofd.Size(&error);
+  std::int64_t before = -1;
+  succeeds([this, &before] { before = ofd.Size(); });
   const auto size = static_cast<std::int64_t>(bytes.size());
-  const std::int64_t done = ofd.Write(bytes.data(), size, &error);
-  if (done == size) return bytes.size();
+  if (succeeds([this, bytes, size] { ofd.Write(bytes.data(), size); })) return bytes.size();
 
   // A full disk stops a write anywhere, usually inside a line. How far it got
   // is read from the file itself, since a failed call does not say.
-  std::int64_t reached = std::max<std::int64_t>(done, 0);
+  std::int64_t reached = 0;
   if (before >= 0) {
-    const std::int64_t after = ofd.Size(&error);
+    std::int64_t after = -1;
+    succeeds([this, &after] { after = ofd.Size(); });
     if (after >= before) reached = after - before;
   }
   reached = std::clamp<std::int64_t>(reached, 0, size);
@@ -113,9 +126,8 @@ std::size_t THandleLogOutput::DoWrite(std::string_view bytes) {
   const std::size_t complete = last_end == std::string_view::npos ? 0 : last_end + 1;
   if (complete < static_cast<std::size_t>(reached)) {
     // Cut back to the last whole line; the cut line is written again whole.
-    if (before < 0 || !ofd.Truncate(before + static_cast<std::int64_t>(complete), &error)) {
-      cut_line_left_ = true;
-    }
+    const std::int64_t cut = before + static_cast<std::int64_t>(complete);
+    if (before < 0 || !succeeds([this, cut] { ofd.Truncate(cut); })) cut_line_left_ = true;
   }
   return complete;
 }

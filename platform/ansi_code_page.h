@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 // The machine's 8-bit "ANSI" code page. Text inside the programs is UTF-8;

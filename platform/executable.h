@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
-// Full path of the running program file. Empty when the system cannot tell.
+// Full path of the running program file. Throws std::system_error when the
+// system cannot tell.
 std::string ExecutablePath();
 
 // The program's command-line arguments without the program path itself, as

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+
+#include "platform/platform_errors.h"
 
 namespace lumora::platform {
 
@@ -14,9 +17,9 @@ enum class FileMode {
   kAppend,           // write only at the end, created when missing
 };
 
-// An open file of the operating system, closed when the object goes. The
-// calls report failures by their system error number (errno values), so the
-// caller chooses the exception and the message.
+// An open file of the operating system, closed when the object goes. A call
+// that fails throws std::system_error naming the file; callers turn it into
+// the error their users see.
 //
 // kCreateExclusive takes an exclusive lock before it empties the file, so a
 // file that another holder is still reading is never cut short. On POSIX the
@@ -32,31 +35,33 @@ class File {
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 
-  // Opens or creates; on failure the result is closed and *error holds the
-  // reason.
-  static File Open(const std::string& path, FileMode mode, int* error);
+  // Opens or creates.
+  static File Open(const std::string& path, FileMode mode);
 
   bool IsOpen() const { return handle_ >= 0; }
   void Close();
 
-  // Bytes transferred (fewer than asked at the end of the file), or -1 with
-  // *error set. Interrupted calls are repeated.
-  std::int64_t Read(void* buffer, std::int64_t count, int* error);
-  std::int64_t Write(const void* buffer, std::int64_t count, int* error);
+  // Bytes read: fewer than asked only at the end of the file. Interrupted
+  // calls are repeated.
+  std::int64_t Read(void* buffer, std::int64_t count);
+  // Writes all of it, or throws (how much reached the file is then unknown).
+  void Write(const void* buffer, std::int64_t count);
   // origin: 0 from the start, 1 from the current position, 2 from the end.
-  std::int64_t Seek(std::int64_t offset, int origin, int* error);
-  std::int64_t Size(int* error) const;
+  // Returns the new position.
+  std::int64_t Seek(std::int64_t offset, int origin);
+  std::int64_t Size() const;
   // Cuts the file (or extends it with zeros) to size bytes.
-  bool Truncate(std::int64_t size, int* error);
+  void Truncate(std::int64_t size);
 
  private:
-  explicit File(int handle) : handle_(handle) {}
+  File(int handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+  [[noreturn]] void Fail(int error_number) const;
   int handle_ = -1;
+  std::string path_;  // for the messages
 };
 
 // Moves a file, possibly to another folder, without ever replacing an
-// existing target. Returns 0 or the system error number (EEXIST when the
-// target exists).
-int RenameNoReplace(const std::string& from, const std::string& to);
+// existing target. False, and nothing moved, when the target exists.
+bool RenameNoReplace(const std::string& from, const std::string& to);
 
 }  // namespace lumora::platform

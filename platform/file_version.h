@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 // The four-part file version embedded in an executable, as

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 // A moment broken down into the fields of the local calendar.
@@ -17,11 +19,13 @@ struct CivilTime {
   int millisecond = 0;
 };
 
-// The given moment in the machine's local time zone.
+// The given moment in the machine's local time zone. Throws
+// std::system_error when the zone's rules cannot place it.
 CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment);
 
 // Minutes to add to local time to get UTC (UTC = local + offset) at the given
-// moment, from the machine's zone rules. 0 when the zone cannot be read.
+// moment, from the machine's zone rules. Throws std::system_error when the
+// zone's rules cannot place it.
 int UtcOffsetMinutes(std::chrono::system_clock::time_point moment);
 
 // The moments at which the machine's local clock shows `local`, earliest
@@ -31,7 +35,7 @@ std::vector<std::chrono::system_clock::time_point> MomentsOfLocalTime(const Civi
 
 // The first moment at which the local clock shows `local` or a later time:
 // the first occurrence of a repeated time, the end of a skipped hour for a
-// time that does not exist. Empty when the zone rules cannot place it.
+// time that does not exist. nullopt when the zone rules place no such moment.
 std::optional<std::chrono::system_clock::time_point> FirstMomentAtOrAfter(const CivilTime& local);
 
 }  // namespace lumora::platform

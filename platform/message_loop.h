@@ -8,6 +8,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/platform_errors.h"
 #include "platform/wait_clock.h"
 
 namespace lumora::platform {

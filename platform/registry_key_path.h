@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 // ASCII letters compared without case, as the registry compares names. The

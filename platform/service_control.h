@@ -1,13 +1,17 @@
 #pragma once
 
-// The operating system's service manager, as far as the configurator starts,
-// stops and watches the connector service. Called on the GUI thread.
+// The operating system's service manager as the configurator sees it: a
+// controller that starts, stops and watches the connector service. Called on
+// the GUI thread. (The running service's own side of the manager, its
+// registration and status reports, is in service_host.h.)
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/platform_errors.h"
 
 namespace lumora::platform {
 
@@ -32,22 +36,25 @@ struct ServiceStatus {
   std::uint32_t wait_hint_ms = 0;
 };
 
-// A machine's service manager. `machine` is empty for the local machine;
+// Controls services through a machine's service manager. `machine` is empty for the local machine;
 // `service` is the service's key name.
-class ServiceManager {
+class ServiceController {
  public:
-  virtual ~ServiceManager() = default;
-  // Requests a start or a stop without waiting for it; false when the
-  // manager or the service cannot be reached or the request is refused.
-  virtual bool RequestStart(const std::string& machine, const std::string& service) = 0;
-  virtual bool RequestStop(const std::string& machine, const std::string& service) = 0;
-  // The current status; nothing when it cannot be read.
+  virtual ~ServiceController() = default;
+  // Requests a start or a stop without waiting for it. Throws
+  // std::system_error when the manager or the service cannot be reached or
+  // the request is refused.
+  virtual void RequestStart(const std::string& machine, const std::string& service) = 0;
+  virtual void RequestStop(const std::string& machine, const std::string& service) = 0;
+  // The current status; nullopt when the service is not installed or in a
+  // state the configurator does not know. Throws std::system_error when the
+  // status cannot be read.
   virtual std::optional<ServiceStatus> QueryStatus(const std::string& machine,
                                                    const std::string& service) = 0;
 };
 
-// The platform's own service manager.
-std::unique_ptr<ServiceManager> CreateServiceManager();
+// The controller over the platform's own service manager.
+std::unique_ptr<ServiceController> CreateServiceController();
 
 // The state that a `systemctl show` output (LoadState, ActiveState, SubState,
 // FreezerState as key=value lines) stands for; exposed for tests.

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 // The requests the operating system sends a running program to end it.

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "platform/local_time.h"
+#include "platform/platform_errors.h"
 
 namespace lumora::platform {
 
 // What the start-of-log banner reports about the machine. Every text is the
-// value as the system gives it, or kUndetermined when it cannot be obtained;
-// no query raises.
+// value as the system gives it, or kUndetermined when it cannot be obtained:
+// the banner shows what it can, so a fact the system does not give is part
+// of the answer here rather than a failure, and no query raises.
 inline constexpr const char* kUndetermined = "[could not be determined]";
 
 struct ProcessorFacts {

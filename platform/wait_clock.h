@@ -4,6 +4,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "platform/platform_errors.h"
+
 namespace lumora::platform {
 
 using Millis = std::chrono::milliseconds;

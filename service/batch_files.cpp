@@ -149,7 +149,12 @@ void RenameBatchfile(const std::string& APath, const std::string& ABackupPath,
     Log(2, "Archiving " + target, TagInfo, kRenameArea);
     // Two archives of one client ID within a second share a name: the older
     // copy wins and the batch stays behind until the next run replaces it.
-    platform::RenameNoReplace(APath, target);
+    // The move's outcome is not checked: a batch that cannot be moved stays
+    // behind just the same, without a message.
+    try {
+      platform::RenameNoReplace(APath, target);
+    } catch (const std::system_error&) {
+    }
   } catch (const std::exception& error) {
     LogExc(error, kRenameArea);
   }

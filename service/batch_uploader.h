@@ -21,7 +21,7 @@ class TBatchUploader {
   // Connects, logs in, stores AStream from its current position to its end
   // under ARemoteName in the directory the account starts in (replacing a
   // file of that name) and disconnects, whatever happened. Raises EFtpError
-  // when the upload fails.
+  // when the upload fails (ECurlError when libcurl itself cannot start).
   virtual void Store(const std::string& ARemoteName, TStream& AStream) = 0;
 };
 

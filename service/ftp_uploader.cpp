@@ -1,21 +1,13 @@
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
 
+#include "foundation/curl_easy.h"
 #include "service/batch_uploader.h"
 
 namespace lumora {
 namespace {
-
-void InitCurlOnce() {
-  // curl_global_init is not thread-safe in every libcurl; do it once.
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // Feeds the batch to libcurl with each CR LF turned into LF. In transfer type
 // A libcurl itself puts a CR before every LF on the wire (older versions even
@@ -96,30 +88,20 @@ long Seconds(std::chrono::milliseconds ms) {
 
 }  // namespace
 
-TFtpUploader::TFtpUploader(TFtpSettings ASettings) : settings_(std::move(ASettings)) {
-  InitCurlOnce();
-}
+TFtpUploader::TFtpUploader(TFtpSettings ASettings) : settings_(std::move(ASettings)) {}
 
 void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
   if (settings_.Host.empty()) throw EFtpError("No FTP server is set for the upload");
-  const std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-  if (!curl) throw EFtpError("Cannot start an FTP session");
+  const CurlEasy curl(CurlRoute::kDirectIpv4);
   CURL* h = curl.get();
 
   const std::string url = "ftp://" + settings_.Host + ":" + std::to_string(settings_.Port) + "/" +
                           EscapedName(h, ARemoteName);
   LineEndReader reader(AStream);
-  char error_text[CURL_ERROR_SIZE] = {};
 
   curl_easy_setopt(h, CURLOPT_URL, url.c_str());
   curl_easy_setopt(h, CURLOPT_USERNAME, settings_.User.c_str());
   curl_easy_setopt(h, CURLOPT_PASSWORD, settings_.Password.c_str());
-  curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error_text);
-  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-  // The endpoint is fixed: no proxy, whatever ftp_proxy or all_proxy say.
-  curl_easy_setopt(h, CURLOPT_PROXY, "");
-  curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
-  curl_easy_setopt(h, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
   // Passive mode with the classic PASV of RFC 959.
   curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 0L);
   curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 1L);
@@ -142,7 +124,7 @@ void TFtpUploader::Store(const std::string& ARemoteName, TStream& AStream) {
   if (result != CURLE_OK) {
     long reply = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
-    std::string text = error_text[0] != '\0' ? error_text : curl_easy_strerror(result);
+    std::string text = curl.ErrorText(result);
     const std::string code = std::to_string(reply);
     if (reply != 0 && text.find(code) == std::string::npos) text += " (reply " + code + ")";
     throw EFtpError(text);

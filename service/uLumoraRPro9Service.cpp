@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
+#include <system_error>
 
 #include "foundation/paths.h"
 #include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/executable.h"
 #include "platform/registry.h"
-#include "platform/service_manager.h"
+#include "platform/service_host.h"
 #include "platform/stop_signals.h"
 #include "service/dLumoraRPro9ConnectorLogic.h"
 
@@ -45,6 +47,16 @@ std::string ErrorText(std::exception_ptr error) {
 
 std::string KeyPath(std::string_view base) { return std::string(base) + std::string(kServiceName); }
 
+// A key that cannot be opened or created is skipped without a message; a
+// value that cannot be written into an opened key fails the install.
+std::optional<platform::RegistryKey> OpenOrCreateKey(const std::string& path) {
+  try {
+    return platform::RegistryKey::Open(path, true);
+  } catch (const std::system_error&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 bool HasSwitch(const std::vector<std::string>& arguments, std::string_view name) {
@@ -73,7 +85,7 @@ std::unique_ptr<TdlgConnectorLogic> TLumoraRPro9Connector::CreateLogic(bool sche
   });
 }
 
-void TLumoraRPro9Connector::Control(TServiceControl request) {
+void TLumoraRPro9Connector::Control(TControlRequest request) {
   {
     const std::lock_guard lock(requests_mutex_);
     requests_.push_back(request);
@@ -85,14 +97,14 @@ void TLumoraRPro9Connector::Control(TServiceControl request) {
 
 bool TLumoraRPro9Connector::HandleControlRequests() {
   while (!terminated_) {
-    TServiceControl request;
+    TControlRequest request;
     {
       const std::lock_guard lock(requests_mutex_);
       if (requests_.empty()) break;
       request = requests_.front();
       requests_.pop_front();
     }
-    if (request == TServiceControl::Stop) {
+    if (request == TControlRequest::Stop) {
       ServiceStop();
     } else {
       platform::NotifyServiceStopping();
@@ -140,11 +152,11 @@ void TLumoraRPro9Connector::ServiceStop() {
 }
 
 void TLumoraRPro9Connector::ServiceAfterInstall() {
-  if (const auto key = platform::RegistryKey::Open(KeyPath(kServicesKeyBase), true)) {
+  if (const auto key = OpenOrCreateKey(KeyPath(kServicesKeyBase))) {
     key->WriteString("Description", kServiceDescription);
   }
   bool directory_recorded = false;
-  if (const auto key = platform::RegistryKey::Open(KeyPath(kRegistryKeyBase), true)) {
+  if (const auto key = OpenOrCreateKey(KeyPath(kRegistryKeyBase))) {
     directory_recorded = true;
     key->WriteString("ServiceDirectory", environment_.program_directory.empty()
                                              ? std::string(DirectoryPart(platform::ExecutablePath()))
@@ -177,7 +189,13 @@ int TLumoraRPro9Connector::Run() {
   // machine the same signal is the shutdown request. Pause and continue are
   // SIGSTOP and SIGCONT, which suspend the whole process without our help.
   const platform::StopSignalWatcher watcher([this](platform::StopSignal) {
-    Control(platform::SystemShuttingDown() ? TServiceControl::Shutdown : TServiceControl::Stop);
+    bool shutting_down = false;
+    try {
+      shutting_down = platform::SystemShuttingDown();
+    } catch (const std::system_error&) {
+      // Not known: an ordinary stop, which also ends the service in order.
+    }
+    Control(shutting_down ? TControlRequest::Shutdown : TControlRequest::Stop);
   });
   try {
     ServiceStart();

@@ -45,8 +45,9 @@ struct TEngineEnvironment {
   std::string program_directory = {};
 };
 
-// The service manager's requests, as the service thread handles them.
-enum class TServiceControl {
+// The control requests of the service manager, as the service thread handles
+// them.
+enum class TControlRequest {
   Stop,      // an operator's or the manager's stop: ServiceStop
   Shutdown,  // the machine is shutting down: the request loop just ends
 };
@@ -74,7 +75,7 @@ class TLumoraRPro9Connector {
   // Queues a request for the service thread, where it is handled between
   // messages (so a stop arriving during a run waits for the run's end).
   // Any thread.
-  void Control(TServiceControl request);
+  void Control(TControlRequest request);
 
   TdlgConnectorLogic* Logic() { return logic_.get(); }
   platform::MessageLoop& Loop() { return loop_; }
@@ -87,7 +88,7 @@ class TLumoraRPro9Connector {
   platform::MessageLoop loop_;
   std::unique_ptr<TdlgConnectorLogic> logic_;  // the engine reference
   std::mutex requests_mutex_;
-  std::deque<TServiceControl> requests_;  // guarded by requests_mutex_
+  std::deque<TControlRequest> requests_;  // guarded by requests_mutex_
   std::atomic<bool> stop_requested_ = false;
   bool terminated_ = false;
 };

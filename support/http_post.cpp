@@ -1,23 +1,12 @@
 #include "support/http_post.h"
 
-#include <curl/curl.h>
-
-#include <array>
 #include <memory>
+
+#include "foundation/curl_easy.h"
 
 namespace lumora {
 namespace {
 
-// curl_global_init is not thread-safe in every libcurl; a function-local
-// static runs it exactly once, before the first handle.
-void InitialiseCurl() {
-  static const CURLcode result = curl_global_init(CURL_GLOBAL_DEFAULT);
-  if (result != CURLE_OK) throw EHttpError(std::string("Cannot start libcurl: ") + curl_easy_strerror(result));
-}
-
-struct EasyFree {
-  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
-};
 struct ListFree {
   void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
@@ -50,9 +39,7 @@ void Set(CURL* handle, CURLoption option, auto value) {
 }  // namespace
 
 std::string HttpPost(const HttpEndpoint& endpoint, std::string_view body) {
-  InitialiseCurl();
-  const std::unique_ptr<CURL, EasyFree> handle(curl_easy_init());
-  if (!handle) throw EHttpError("Cannot create an HTTP client");
+  const CurlEasy handle(CurlRoute::kEnvironmentProxy);
   CURL* curl = handle.get();
 
   // No "Expect: 100-continue": a server that does not know it would stall us.
@@ -64,11 +51,8 @@ std::string HttpPost(const HttpEndpoint& endpoint, std::string_view body) {
 
   ReplySink sink;
   sink.limit = endpoint.max_reply_bytes;
-  std::array<char, CURL_ERROR_SIZE> detail{};
   Set(curl, CURLOPT_URL, endpoint.url.c_str());
   Set(curl, CURLOPT_PROTOCOLS_STR, "http");
-  Set(curl, CURLOPT_NOSIGNAL, 1L);  // signals and threads do not mix
-  Set(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
   Set(curl, CURLOPT_USERAGENT, "LumoraRPro9Service");
   Set(curl, CURLOPT_HTTPHEADER, raw_headers);
   Set(curl, CURLOPT_POST, 1L);
@@ -78,7 +62,6 @@ std::string HttpPost(const HttpEndpoint& endpoint, std::string_view body) {
   Set(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(endpoint.total_timeout.count()));
   Set(curl, CURLOPT_WRITEFUNCTION, &CollectReply);
   Set(curl, CURLOPT_WRITEDATA, static_cast<void*>(&sink));
-  Set(curl, CURLOPT_ERRORBUFFER, detail.data());
 
   const CURLcode result = curl_easy_perform(curl);
   if (sink.overflowed) {
@@ -86,9 +69,7 @@ std::string HttpPost(const HttpEndpoint& endpoint, std::string_view body) {
                      std::to_string(endpoint.max_reply_bytes) + " bytes");
   }
   if (result != CURLE_OK) {
-    std::string message = curl_easy_strerror(result);
-    if (detail[0] != '\0') message = detail.data();
-    throw EHttpError("HTTP request to " + endpoint.url + " failed: " + message);
+    throw EHttpError("HTTP request to " + endpoint.url + " failed: " + handle.ErrorText(result));
   }
   long status = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);

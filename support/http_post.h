@@ -25,7 +25,8 @@ struct HttpEndpoint {
 };
 
 // Posts `body` and returns the reply body. Blocks the calling thread for at
-// most the total time-out; raises EHttpError.
+// most the total time-out; raises EHttpError (ECurlError when libcurl itself
+// cannot start).
 std::string HttpPost(const HttpEndpoint& endpoint, std::string_view body);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <climits>
 
 namespace lumora::platform {
@@ -10,7 +11,8 @@ namespace lumora::platform {
 std::string ExecutablePath() {
   std::array<char, PATH_MAX> buffer{};
   const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (length <= 0) return {};
+  if (length < 0) throw ErrnoError(errno, "/proc/self/exe");
+  if (length == 0) throw ErrnoError(ENOENT, "/proc/self/exe");
   return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 

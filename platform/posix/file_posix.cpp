@@ -31,22 +31,15 @@ int OpenFlags(FileMode mode) {
 
 }  // namespace
 
-File File::Open(const std::string& path, FileMode mode, int* error) {
-  *error = 0;
+File File::Open(const std::string& path, FileMode mode) {
   int fd;
   do {
     fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    *error = errno;
-    return File();
-  }
-  File file(fd);
+  if (fd < 0) throw ErrnoError(errno, path);
+  File file(fd, path);
   if (mode == FileMode::kCreateExclusive) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0) {
-      *error = errno;
-      return File();
-    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0) file.Fail(errno);
   }
   return file;
 }
@@ -56,16 +49,16 @@ void File::Close() {
   if (handle_ >= 0) ::close(std::exchange(handle_, -1));
 }
 
-std::int64_t File::Read(void* buffer, std::int64_t count, int* error) {
+std::int64_t File::Read(void* buffer, std::int64_t count) {
   ssize_t done;
   do {
     done = ::read(handle_, buffer, static_cast<size_t>(count));
   } while (done < 0 && errno == EINTR);
-  if (done < 0) *error = errno;
+  if (done < 0) Fail(errno);
   return done;
 }
 
-std::int64_t File::Write(const void* buffer, std::int64_t count, int* error) {
+void File::Write(const void* buffer, std::int64_t count) {
   const auto* bytes = static_cast<const char*>(buffer);
   std::int64_t written = 0;
   // A pipe or a signal may cut a write short; keep going until all is out
@@ -74,47 +67,45 @@ std::int64_t File::Write(const void* buffer, std::int64_t count, int* error) {
     const ssize_t done = ::write(handle_, bytes + written, static_cast<size_t>(count - written));
     if (done < 0) {
       if (errno == EINTR) continue;
-      *error = errno;
-      return -1;
+      Fail(errno);
     }
     written += done;
   }
-  return written;
 }
 
-std::int64_t File::Seek(std::int64_t offset, int origin, int* error) {
+std::int64_t File::Seek(std::int64_t offset, int origin) {
   const int whence = origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END;
   const off_t position = ::lseek(handle_, static_cast<off_t>(offset), whence);
-  if (position < 0) *error = errno;
+  if (position < 0) Fail(errno);
   return position;
 }
 
-std::int64_t File::Size(int* error) const {
+std::int64_t File::Size() const {
   struct stat info {};
-  if (::fstat(handle_, &info) != 0) {
-    *error = errno;
-    return -1;
-  }
+  if (::fstat(handle_, &info) != 0) Fail(errno);
   return info.st_size;
 }
 
-bool File::Truncate(std::int64_t size, int* error) {
+void File::Truncate(std::int64_t size) {
   int result;
   do {
     result = ::ftruncate(handle_, static_cast<off_t>(size));
   } while (result != 0 && errno == EINTR);
-  if (result != 0) *error = errno;
-  return result == 0;
+  if (result != 0) Fail(errno);
 }
 
-int RenameNoReplace(const std::string& from, const std::string& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return errno;
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  const auto failed = [&from, &to](int error_number) -> bool {
+    if (error_number == EEXIST) return false;
+    throw ErrnoError(error_number, from + " -> " + to);
+  };
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return failed(errno);
   // File systems without RENAME_NOREPLACE: a hard link fails on an existing
   // target just the same, then the old name goes.
-  if (::link(from.c_str(), to.c_str()) != 0) return errno;
-  if (::unlink(from.c_str()) != 0) return errno;
-  return 0;
+  if (::link(from.c_str(), to.c_str()) != 0) return failed(errno);
+  if (::unlink(from.c_str()) != 0) return failed(errno);
+  return true;
 }
 
 }  // namespace lumora::platform

@@ -1,6 +1,7 @@
 #include "platform/local_time.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <optional>
 #include <tuple>
@@ -18,7 +19,7 @@ CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment) {
   }
   const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm local{};
-  if (::localtime_r(&t, &local) == nullptr) return {};
+  if (::localtime_r(&t, &local) == nullptr) throw ErrnoError(errno, "local time");
   return CivilTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                    local.tm_min,         local.tm_sec,      static_cast<int>(millis)};
 }
@@ -26,7 +27,7 @@ CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment) {
 int UtcOffsetMinutes(std::chrono::system_clock::time_point moment) {
   const std::time_t t = std::chrono::system_clock::to_time_t(moment);
   std::tm local{};
-  if (::localtime_r(&t, &local) == nullptr) return 0;
+  if (::localtime_r(&t, &local) == nullptr) throw ErrnoError(errno, "local time");
   // tm_gmtoff is seconds east of UTC (local = UTC + gmtoff), the opposite sign
   // of the offset the programs store.
   return static_cast<int>(-local.tm_gmtoff / 60);

@@ -18,66 +18,36 @@
 // going backwards), and a wait hint of one second except in the stopped
 // state, which no transition leaves by itself.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstdio>
 #include <map>
+#include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "platform/process.h"
 #include "platform/service_control.h"
-
-extern char** environ;
 
 namespace lumora::platform {
 namespace {
 
-struct CommandResult {
-  int exit_code = -1;
-  std::string output;
-};
-
-// Runs systemctl with the arguments and collects its standard output. The
-// arguments go straight to exec, never through a shell.
-CommandResult RunSystemctl(const std::string& machine, std::vector<std::string> args) {
-  std::vector<std::string> argv_text = {"systemctl", "--no-ask-password"};
+// Runs systemctl (as found in PATH) with the arguments and collects its
+// standard output.
+ProcessResult RunSystemctl(const std::string& machine, std::vector<std::string> args) {
+  std::vector<std::string> argv = {"systemctl", "--no-ask-password"};
   if (!machine.empty()) {
-    argv_text.push_back("--host");
-    argv_text.push_back(machine);
+    argv.push_back("--host");
+    argv.push_back(machine);
   }
-  argv_text.insert(argv_text.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& arg : argv_text) argv.push_back(arg.data());
-  argv.push_back(nullptr);
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunProcess(argv, ChildOutput::kCapture);
+}
 
-  int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) return {};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, pipe_fds[0]);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, "systemctl", &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipe_fds[1]);
-
-  CommandResult result;
-  if (spawned == 0) {
-    std::array<char, 512> buffer{};
-    ssize_t count = 0;
-    while ((count = read(pipe_fds[0], buffer.data(), buffer.size())) > 0) {
-      result.output.append(buffer.data(), static_cast<std::size_t>(count));
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+// systemctl says no: the request is refused or the unit cannot be reached.
+void RequireSuccess(const ProcessResult& result, const std::string& what) {
+  if (result.exit_code != 0) {
+    throw std::system_error(std::make_error_code(std::errc::operation_not_permitted),
+                            "systemctl " + what + " ended with status " + std::to_string(result.exit_code));
   }
-  close(pipe_fds[0]);
-  return result;
 }
 
 std::string UnitName(const std::string& service) { return service + ".service"; }
@@ -97,19 +67,21 @@ std::map<std::string, std::string> ParseProperties(std::string_view text) {
   return properties;
 }
 
-class SystemdServiceManager final : public ServiceManager {
+class SystemdServiceController final : public ServiceController {
  public:
-  bool RequestStart(const std::string& machine, const std::string& service) override {
-    return RunSystemctl(machine, {"start", "--no-block", UnitName(service)}).exit_code == 0;
+  void RequestStart(const std::string& machine, const std::string& service) override {
+    RequireSuccess(RunSystemctl(machine, {"start", "--no-block", UnitName(service)}),
+                   "start " + UnitName(service));
   }
-  bool RequestStop(const std::string& machine, const std::string& service) override {
-    return RunSystemctl(machine, {"stop", "--no-block", UnitName(service)}).exit_code == 0;
+  void RequestStop(const std::string& machine, const std::string& service) override {
+    RequireSuccess(RunSystemctl(machine, {"stop", "--no-block", UnitName(service)}),
+                   "stop " + UnitName(service));
   }
   std::optional<ServiceStatus> QueryStatus(const std::string& machine,
                                            const std::string& service) override {
-    const CommandResult shown = RunSystemctl(
+    const ProcessResult shown = RunSystemctl(
         machine, {"show", "-p", "LoadState,ActiveState,SubState,FreezerState", UnitName(service)});
-    if (shown.exit_code != 0) return std::nullopt;
+    RequireSuccess(shown, "show " + UnitName(service));
     const int state = SystemdStateToServiceState(ParseProperties(shown.output));
     if (state == kServiceUnknown) return std::nullopt;
     return ServiceStatus{state, ++checkpoint_, state == kServiceStopped ? 0u : 1000u};
@@ -139,12 +111,12 @@ class SystemdServiceManager final : public ServiceManager {
 
 }  // namespace
 
-std::unique_ptr<ServiceManager> CreateServiceManager() {
-  return std::make_unique<SystemdServiceManager>();
+std::unique_ptr<ServiceController> CreateServiceController() {
+  return std::make_unique<SystemdServiceController>();
 }
 
 int SystemdServiceState(std::string_view show_output) {
-  return SystemdServiceManager::SystemdStateToServiceState(ParseProperties(show_output));
+  return SystemdServiceController::SystemdStateToServiceState(ParseProperties(show_output));
 }
 
 }  // namespace lumora::platform

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <system_error>
+
 #include "platform/win32/win32_text.h"
 
 namespace lumora::platform {
@@ -13,11 +15,13 @@ std::string ExecutablePath() {
   std::wstring buffer(MAX_PATH, L'\0');
   while (buffer.size() <= 32768) {
     const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
+    if (length == 0) {
+      throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), "the program's path");
+    }
     if (length < buffer.size()) return win32::Narrow(std::wstring_view(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
-  return {};
+  throw std::system_error(ERROR_FILENAME_EXCED_RANGE, std::system_category(), "the program's path");
 }
 
 namespace {

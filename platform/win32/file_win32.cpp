@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <system_error>
 #include <utility>
 
 #include "platform/win32/win32_text.h"
@@ -28,92 +29,92 @@ DWORD Disposition(FileMode mode) {
     case FileMode::kCreate: return CREATE_ALWAYS;
     // Not CREATE_ALWAYS: the file is emptied only once it is ours alone.
     case FileMode::kCreateExclusive: return OPEN_ALWAYS;
+    case FileMode::kAppend: return OPEN_ALWAYS;
   }
   return OPEN_EXISTING;
 }
 
+[[noreturn]] void FailWin32(const std::string& what) {
+  throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), what);
+}
+
 }  // namespace
 
-File File::Open(const std::string& path, FileMode mode, int* error) {
-  *error = 0;
+File File::Open(const std::string& path, FileMode mode) {
   const DWORD access = mode == FileMode::kOpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), access, ShareMode(mode), nullptr,
                                 Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    *error = win32::ErrnoFromWin32(::GetLastError());
-    return File();
-  }
+  if (handle == INVALID_HANDLE_VALUE) FailWin32(path);
   if (mode == FileMode::kCreateExclusive && !::SetEndOfFile(handle)) {
-    *error = win32::ErrnoFromWin32(::GetLastError());
+    const DWORD error = ::GetLastError();
     ::CloseHandle(handle);
-    return File();
+    throw std::system_error(static_cast<int>(error), std::system_category(), path);
   }
-  // The C runtime descriptor owns the handle from here on.
-  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle),
-                                           _O_BINARY | (mode == FileMode::kOpenRead ? _O_RDONLY : 0));
+  // The C runtime descriptor owns the handle from here on; its _O_APPEND
+  // puts every write at the end, as O_APPEND does.
+  const int flags = mode == FileMode::kOpenRead ? _O_RDONLY : mode == FileMode::kAppend ? _O_APPEND : 0;
+  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | flags);
   if (descriptor < 0) {
-    *error = EMFILE;
     ::CloseHandle(handle);
-    return File();
+    throw ErrnoError(EMFILE, path);
   }
-  return File(descriptor);
+  return File(descriptor, path);
 }
 
 void File::Close() {
   if (handle_ >= 0) ::_close(std::exchange(handle_, -1));
 }
 
-std::int64_t File::Read(void* buffer, std::int64_t count, int* error) {
+std::int64_t File::Read(void* buffer, std::int64_t count) {
   auto* bytes = static_cast<char*>(buffer);
   std::int64_t done = 0;
   // _read takes an unsigned int count; large reads go in slices.
   while (done < count) {
     const auto slice = static_cast<unsigned>(std::min<std::int64_t>(count - done, 1 << 30));
     const int got = ::_read(handle_, bytes + done, slice);
-    if (got < 0) {
-      *error = errno;
-      return -1;
-    }
+    if (got < 0) Fail(errno);
     if (got == 0) break;
     done += got;
   }
   return done;
 }
 
-std::int64_t File::Write(const void* buffer, std::int64_t count, int* error) {
+void File::Write(const void* buffer, std::int64_t count) {
   const auto* bytes = static_cast<const char*>(buffer);
   std::int64_t written = 0;
   while (written < count) {
     const auto slice = static_cast<unsigned>(std::min<std::int64_t>(count - written, 1 << 30));
     const int done = ::_write(handle_, bytes + written, slice);
-    if (done < 0) {
-      *error = errno;
-      return -1;
-    }
+    if (done < 0) Fail(errno);
     written += done;
   }
-  return written;
 }
 
-std::int64_t File::Seek(std::int64_t offset, int origin, int* error) {
+std::int64_t File::Seek(std::int64_t offset, int origin) {
   const int whence = origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END;
   const __int64 position = ::_lseeki64(handle_, offset, whence);
-  if (position < 0) *error = errno;
+  if (position < 0) Fail(errno);
   return position;
 }
 
-std::int64_t File::Size(int* error) const {
+std::int64_t File::Size() const {
   const __int64 size = ::_filelengthi64(handle_);
-  if (size < 0) *error = errno;
+  if (size < 0) Fail(errno);
   return size;
 }
 
-int RenameNoReplace(const std::string& from, const std::string& to) {
+void File::Truncate(std::int64_t size) {
+  if (::_chsize_s(handle_, size) != 0) Fail(errno);
+}
+
+bool RenameNoReplace(const std::string& from, const std::string& to) {
   // Without MOVEFILE_REPLACE_EXISTING an existing target is never replaced.
   if (::MoveFileExW(win32::Widen(from).c_str(), win32::Widen(to).c_str(), MOVEFILE_COPY_ALLOWED)) {
-    return 0;
+    return true;
   }
-  return win32::ErrnoFromWin32(::GetLastError());
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return false;
+  throw std::system_error(static_cast<int>(error), std::system_category(), from + " -> " + to);
 }
 
 }  // namespace lumora::platform

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <system_error>
 
 namespace lumora::platform {
 namespace {
@@ -38,6 +39,12 @@ std::optional<Moment> Convert(std::chrono::system_clock::time_point moment) {
   return result;
 }
 
+[[noreturn]] void ThrowUnplaced() {
+  const DWORD error = ::GetLastError();
+  throw std::system_error(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_INVALID_PARAMETER),
+                          std::system_category(), "local time");
+}
+
 std::int64_t Ticks(const SYSTEMTIME& time) {
   FILETIME file_time;
   if (!::SystemTimeToFileTime(&time, &file_time)) return 0;
@@ -49,7 +56,7 @@ std::int64_t Ticks(const SYSTEMTIME& time) {
 
 CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment) {
   const auto converted = Convert(moment);
-  if (!converted) return {};
+  if (!converted) ThrowUnplaced();
   const SYSTEMTIME& local = converted->local;
   return CivilTime{local.wYear,   local.wMonth,  local.wDay,         local.wHour,
                    local.wMinute, local.wSecond, local.wMilliseconds};
@@ -57,7 +64,7 @@ CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment) {
 
 int UtcOffsetMinutes(std::chrono::system_clock::time_point moment) {
   const auto converted = Convert(moment);
-  if (!converted) return 0;
+  if (!converted) ThrowUnplaced();
   const std::int64_t difference = Ticks(converted->utc) - Ticks(converted->local);
   return static_cast<int>(difference / (60 * 1000 * kTicksPerMillisecond));
 }

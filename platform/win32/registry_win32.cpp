@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
 
 #include "platform/registry_key_path.h"
 #include "platform/win32/win32_text.h"
@@ -44,6 +45,11 @@ Location Locate(const std::vector<std::string>& parts) {
   return location;
 }
 
+[[noreturn]] void Fail(LONG status, const std::string& what) {
+  throw std::system_error(static_cast<int>(status), std::system_category(), "HKEY_LOCAL_MACHINE\\" + what);
+}
+
+// An empty handle when the key does not exist; throws for any other refusal.
 KeyHandle OpenKey(const fs::path& stored, REGSAM access, bool create = false) {
   const Location location = Locate(SplitKeyPath(win32::Narrow(stored.wstring())));
   HKEY key = nullptr;
@@ -51,7 +57,8 @@ KeyHandle OpenKey(const fs::path& stored, REGSAM access, bool create = false) {
       create ? ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, location.path.c_str(), 0, nullptr,
                                  REG_OPTION_NON_VOLATILE, access | location.view, nullptr, &key, nullptr)
              : ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, location.path.c_str(), 0, access | location.view, &key);
-  if (status != ERROR_SUCCESS) return KeyHandle();
+  if (status == ERROR_FILE_NOT_FOUND && !create) return KeyHandle();
+  if (status != ERROR_SUCCESS) Fail(status, win32::Narrow(stored.wstring()));
   return KeyHandle(key);
 }
 
@@ -72,6 +79,7 @@ fs::path RegistryRoot() { return {}; }
 
 std::optional<RegistryKey> RegistryKey::Open(std::string_view path, bool create) {
   const fs::path stored = StoredPath(SplitKeyPath(path));
+  // OpenKey throws for every refusal but a missing key.
   if (!OpenKey(stored, KEY_READ | (create ? KEY_WRITE : 0), create)) return std::nullopt;
   return RegistryKey(stored);
 }
@@ -93,7 +101,8 @@ std::vector<std::string> RegistryKey::SubKeyNames() const {
     DWORD length = 256;
     const LONG status =
         ::RegEnumKeyExW(key.get(), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
-    if (status != ERROR_SUCCESS) break;
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    if (status != ERROR_SUCCESS) Fail(status, win32::Narrow(directory_.wstring()));
     names.push_back(win32::Narrow(std::wstring_view(buffer, length)));
   }
   std::sort(names.begin(), names.end());
@@ -102,44 +111,50 @@ std::vector<std::string> RegistryKey::SubKeyNames() const {
 
 bool RegistryKey::HasValue(std::string_view name) const {
   const KeyHandle key = OpenKey(directory_, KEY_READ);
-  return key && ::RegQueryValueExW(key.get(), win32::Widen(name).c_str(), nullptr, nullptr,
-                                   nullptr, nullptr) == ERROR_SUCCESS;
+  if (!key) return false;
+  const LONG status =
+      ::RegQueryValueExW(key.get(), win32::Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr);
+  if (status == ERROR_FILE_NOT_FOUND) return false;
+  if (status != ERROR_SUCCESS) Fail(status, win32::Narrow(directory_.wstring()) + "\\" + std::string(name));
+  return true;
 }
 
 std::optional<std::string> RegistryKey::ReadString(std::string_view name) const {
   const KeyHandle key = OpenKey(directory_, KEY_READ);
   if (!key) return std::nullopt;
   const std::wstring value_name = win32::Widen(name);
+  const std::string what = win32::Narrow(directory_.wstring()) + "\\" + std::string(name);
   // The value may grow between asking its size and reading it: ask again.
-  for (int attempt = 0; attempt < 4; ++attempt) {
+  for (int attempt = 0;; ++attempt) {
     DWORD type = 0;
     DWORD bytes = 0;
-    if (::RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type, nullptr, &bytes) !=
-        ERROR_SUCCESS) {
-      return std::nullopt;
-    }
+    LONG status = ::RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type, nullptr, &bytes);
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    if (status != ERROR_SUCCESS) Fail(status, what);
     if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
     DWORD got = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    const LONG status = ::RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type,
-                                           reinterpret_cast<BYTE*>(text.data()), &got);
-    if (status == ERROR_MORE_DATA) continue;
-    if (status != ERROR_SUCCESS) return std::nullopt;
+    status = ::RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type,
+                                reinterpret_cast<BYTE*>(text.data()), &got);
+    if (status == ERROR_MORE_DATA && attempt < 3) continue;
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    if (status != ERROR_SUCCESS) Fail(status, what);
     // Stored strings need not end in a terminator, and may carry several.
     text.resize(got / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0') text.pop_back();
     return win32::Narrow(text);
   }
-  return std::nullopt;
 }
 
-bool RegistryKey::WriteString(std::string_view name, std::string_view value) const {
+void RegistryKey::WriteString(std::string_view name, std::string_view value) const {
+  const std::string what = win32::Narrow(directory_.wstring()) + "\\" + std::string(name);
   const KeyHandle key = OpenKey(directory_, KEY_SET_VALUE);
-  if (!key) return false;
+  if (!key) Fail(ERROR_FILE_NOT_FOUND, what);
   const std::wstring text = win32::Widen(value);
-  return ::RegSetValueExW(key.get(), win32::Widen(name).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  const LONG status = ::RegSetValueExW(key.get(), win32::Widen(name).c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(text.c_str()),
+                                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  if (status != ERROR_SUCCESS) Fail(status, what);
 }
 
 }  // namespace lumora::platform

@@ -50,7 +50,9 @@ BOOL WINAPI OnControl(DWORD event) {
 
 struct StopSignalWatcher::State : ControlEvents {};
 
-StopSignalWatcher::StopSignalWatcher(std::function<void(StopSignal)> on_signal)
+// Closing the console is always a stop request here, so there is no separate
+// hang-up to ask for.
+StopSignalWatcher::StopSignalWatcher(std::function<void(StopSignal)> on_signal, bool /*hangup*/)
     : state_(std::make_unique<State>()) {
   state_->reader = std::thread([state = static_cast<ControlEvents*>(state_.get()), on_signal = std::move(on_signal)] {
     std::unique_lock lock(state->mutex);

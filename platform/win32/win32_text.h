@@ -11,8 +11,4 @@ namespace lumora::platform::win32 {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-// The errno value closest to a Windows error code (GetLastError), so that
-// the platform calls report failures the way their POSIX siblings do.
-int ErrnoFromWin32(unsigned long code);
-
 }  // namespace lumora::platform::win32

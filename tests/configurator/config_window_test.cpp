@@ -78,7 +78,7 @@ class ConfigWindowTest : public ::testing::Test {
   test::LogCapture log_{1, "LumoraRPro9Configurator"};
   test::TRecordingMessages messages_;
   test::TFakeStoreDatabase database_;
-  test::TNoServiceManager manager_;
+  test::TNoServiceController manager_;
   TServiceControl control_{manager_, [](int) {}, [] {}};
   std::unique_ptr<TfrmLumoraConfig> window_;
   std::string saved_exe_dir_;

@@ -44,10 +44,14 @@ class TRecordingMessages final : public TOperatorMessages {
 
 // A service manager for windows whose tests ask the service nothing: every
 // request fails and the state cannot be read.
-class TNoServiceManager final : public platform::ServiceManager {
+class TNoServiceController final : public platform::ServiceController {
  public:
-  bool RequestStart(const std::string&, const std::string&) override { return false; }
-  bool RequestStop(const std::string&, const std::string&) override { return false; }
+  void RequestStart(const std::string&, const std::string&) override {
+    throw std::system_error(std::make_error_code(std::errc::operation_not_permitted), "refused");
+  }
+  void RequestStop(const std::string&, const std::string&) override {
+    throw std::system_error(std::make_error_code(std::errc::operation_not_permitted), "refused");
+  }
   std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
                                                      const std::string&) override {
     return std::nullopt;

@@ -30,10 +30,10 @@ namespace {
 
 using namespace lumora;
 
-class RunningService final : public platform::ServiceManager {
+class RunningService final : public platform::ServiceController {
  public:
-  bool RequestStart(const std::string&, const std::string&) override { return true; }
-  bool RequestStop(const std::string&, const std::string&) override { return true; }
+  void RequestStart(const std::string&, const std::string&) override {}
+  void RequestStop(const std::string&, const std::string&) override {}
   std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
                                                      const std::string&) override {
     return platform::ServiceStatus{platform::kServiceRunning, 0, 0};

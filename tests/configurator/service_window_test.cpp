@@ -15,15 +15,15 @@ using platform::ServiceStatus;
 
 // A service manager that replays scripted status readings and records the
 // requests it got.
-class FakeServiceManager final : public platform::ServiceManager {
+class FakeServiceController final : public platform::ServiceController {
  public:
-  bool RequestStart(const std::string&, const std::string& service) override {
+  void RequestStart(const std::string&, const std::string& service) override {
     requests.push_back("start " + service);
-    return accept_requests;
+    if (!accept_requests) throw std::system_error(std::make_error_code(std::errc::operation_not_permitted), "refused");
   }
-  bool RequestStop(const std::string&, const std::string& service) override {
+  void RequestStop(const std::string&, const std::string& service) override {
     requests.push_back("stop " + service);
-    return accept_requests;
+    if (!accept_requests) throw std::system_error(std::make_error_code(std::errc::operation_not_permitted), "refused");
   }
   std::optional<ServiceStatus> QueryStatus(const std::string&, const std::string&) override {
     ++queries;
@@ -49,7 +49,7 @@ ServiceStatus Status(int state, std::uint32_t checkpoint = 0, std::uint32_t hint
 
 class ServiceControlTest : public ::testing::Test {
  protected:
-  FakeServiceManager manager_;
+  FakeServiceController manager_;
   std::vector<int> sleeps_;
   int pumps_ = 0;
   TServiceControl control_{manager_, [this](int ms) { sleeps_.push_back(ms); },

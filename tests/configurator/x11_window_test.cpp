@@ -80,13 +80,12 @@ std::string FocusName() {
 
 // A service that stays stopped until asked to start and is then forever
 // starting; records how often it was asked.
-class StartingService final : public platform::ServiceManager {
+class StartingService final : public platform::ServiceController {
  public:
-  bool RequestStart(const std::string&, const std::string&) override {
-    starting = true;
-    return true;
+  void RequestStart(const std::string&, const std::string&) override { starting = true; }
+  void RequestStop(const std::string&, const std::string&) override {
+    throw std::system_error(std::make_error_code(std::errc::operation_not_permitted), "refused");
   }
-  bool RequestStop(const std::string&, const std::string&) override { return false; }
   std::optional<platform::ServiceStatus> QueryStatus(const std::string&,
                                                      const std::string&) override {
     ++queries;

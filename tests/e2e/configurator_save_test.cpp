@@ -54,7 +54,7 @@ TEST(ConfiguratorOnTheServicesDirectory, SavesTheConfigurationUnchangedByteForBy
   Init(TProgram::Configurator);
   {
     const std::unique_ptr<TStoreDatabase> database = CreateRetailProStoreDatabase();
-    TNoServiceManager manager;
+    TNoServiceController manager;
     TServiceControl control(manager, [](int) {}, [] {});
     TfrmLumoraConfig window(TConfiguratorServices{*database, control, "1.2.4.4"});
     window.show();

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <stdexcept>
+#include <system_error>
+
 #include "tests/support/temp_dir.h"
 
 namespace lumora::platform {
@@ -25,7 +28,7 @@ TEST_F(RegistryTest, MissingKeysCannotBeOpened) {
 TEST_F(RegistryTest, CreatesKeysAndRoundTripsValues) {
   auto key = RegistryKey::Open("SOFTWARE\\OrvikSoftware\\Lumora\\LumoraRPro9Connector", true);
   ASSERT_TRUE(key);
-  ASSERT_TRUE(key->WriteString("ServiceDirectory", "/opt/lumora/"));
+  key->WriteString("ServiceDirectory", "/opt/lumora/");
   EXPECT_EQ(root_.Read("HKEY_LOCAL_MACHINE/SOFTWARE/OrvikSoftware/Lumora/LumoraRPro9Connector/"
                        "ServiceDirectory"),
             "/opt/lumora/");
@@ -73,9 +76,16 @@ TEST_F(RegistryTest, RejectsNamesThatEscapeTheKey) {
   root_.Write("HKEY_LOCAL_MACHINE/SOFTWARE/v", "1");
   auto key = RegistryKey::Open("SOFTWARE");
   ASSERT_TRUE(key);
-  EXPECT_FALSE(key->WriteString("../escape", "x"));
+  EXPECT_THROW(key->WriteString("../escape", "x"), std::invalid_argument);
   EXPECT_FALSE(key->OpenSubKey(".."));
-  EXPECT_FALSE(RegistryKey::Open("SOFTWARE\\..\\..", true));
+  EXPECT_THROW(RegistryKey::Open("SOFTWARE\\..\\..", true), std::invalid_argument);
+}
+
+// A missing key is an answer; a hive that cannot be made is a failure.
+TEST_F(RegistryTest, AHiveThatCannotBeCreatedThrows) {
+  root_.Write("HKEY_LOCAL_MACHINE", "a file where the hive folder belongs");
+  EXPECT_FALSE(RegistryKey::Open("SOFTWARE"));
+  EXPECT_THROW(RegistryKey::Open("SOFTWARE", true), std::system_error);
 }
 
 }  // namespace

@@ -163,7 +163,7 @@ TEST_F(ServiceHostTest, StopDuringARunIsHandledAfterTheRunsLastLine) {
 
 TEST_F(ServiceHostTest, ShutdownEndsTheLoopWithoutServiceStop) {
   TLumoraRPro9Connector service(Environment());
-  scan_.action = [&](TdlgConnectorLogic&) { service.Control(TServiceControl::Shutdown); };
+  scan_.action = [&](TdlgConnectorLogic&) { service.Control(TControlRequest::Shutdown); };
   EXPECT_EQ(service.Run(), 0);
   EXPECT_GE(FindLog("Lumora for Retail Pro 9 service shutting down"), 0);
   EXPECT_EQ(FindLog("Service stopping..."), -1);

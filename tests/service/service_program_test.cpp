@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/service_manager.h"
+#include "platform/service_host.h"
 #include "service/demo/demo_directory.h"
 #include "tests/support/log_capture.h"
 #include "tests/support/temp_dir.h"

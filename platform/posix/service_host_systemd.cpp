@@ -1,13 +1,10 @@
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <systemd/sd-daemon.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -16,9 +13,8 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/service_manager.h"
-
-extern char** environ;
+#include "platform/process.h"
+#include "platform/service_host.h"
 
 namespace lumora::platform {
 namespace fs = std::filesystem;
@@ -49,24 +45,18 @@ std::optional<std::string> Systemctl() {
   return std::nullopt;
 }
 
-// Runs systemctl with the arguments and waits; false when it did not succeed.
+// Runs systemctl with the arguments, its output going to ours, and waits;
+// whether it succeeded (true when there is no systemctl to run).
 bool RunSystemctl(const std::vector<std::string>& arguments) {
   const auto program = Systemctl();
   if (!program) return true;
-  std::vector<char*> argv;
-  std::string name = *program;
-  argv.push_back(name.data());
-  std::vector<std::string> copies = arguments;
-  for (auto& argument : copies) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  if (::posix_spawn(&child, program->c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+  std::vector<std::string> argv = {*program};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  try {
+    return RunProcess(argv, ChildOutput::kInherit).exit_code == 0;
+  } catch (const std::system_error&) {
     return false;
   }
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // A unit line ends at a line break, and "%" starts a specifier: a value that
@@ -243,13 +233,8 @@ bool SystemShuttingDown() {
   }
   const auto program = Systemctl();
   if (!program) return false;
-  const std::string command = "'" + *program + "' is-system-running 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return false;
-  char buffer[64] = {};
-  const bool read = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
-  ::pclose(pipe);
-  return read && std::string_view(buffer).starts_with("stopping");
+  // is-system-running exits non-zero in most states; only its word counts.
+  return RunProcess({*program, "is-system-running"}, ChildOutput::kCapture).output.starts_with("stopping");
 }
 
 }  // namespace lumora::platform

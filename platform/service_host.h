@@ -4,6 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform_errors.h"
+
+// The running service's side of the operating system's service manager: its
+// registration, its status reports, and whether a stop is a shutdown. (The
+// configurator's control of the service is in service_control.h.)
+
 namespace lumora::platform {
 
 // What the operating system's service manager needs to know to run a program
@@ -42,7 +48,9 @@ void NotifyServiceReady();
 void NotifyServiceStopping();
 
 // Whether the machine is shutting down, so that a stop is the shutdown
-// request rather than an operator's stop.
+// request rather than an operator's stop. False for a program the service
+// manager did not start; throws std::system_error when the manager cannot
+// be asked.
 bool SystemShuttingDown();
 
 }  // namespace lumora::platform
