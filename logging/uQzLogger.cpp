@@ -315,7 +315,7 @@ void TQzLogger::StartLogging() noexcept {
 }
 
 void TQzLogger::LogBanner() {
-  for (const std::string& message : BannerMessages(LogLevel(), LogMachine(), BannerFacts())) {
+  for (const std::string& message : BannerMessages(LogLevel(), LogMachine(), platform::LocalSystemFacts())) {
     log(0, message, TagInfo, {});
   }
 }

@@ -229,9 +229,8 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
             Log(5, "Starting transmission of batch file.", TagInfo, kScanArea);
             process_ended = processed < kMissingDataThreshold && MissingDataAlarm(ALogic, processed);
             if (!process_ended) {
-              std::string transmit_step;
               TransmitBatch(path, stream.get(), *services_.uploader, ALogic.TransmitCS(),
-                            transmit_step, [&ALogic](std::chrono::milliseconds wait) {
+                            [&ALogic](std::chrono::milliseconds wait) {
                               return ALogic.PauseFor(wait);
                             });
               step = "calling SavingConfig";

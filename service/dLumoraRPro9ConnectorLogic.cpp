@@ -24,15 +24,8 @@ namespace {
 
 constexpr std::uint32_t kProcessInterval = 60000;
 constexpr std::uint32_t kIdleInterval = 5000;
-constexpr platform::Millis kTickYield{125};
 constexpr platform::Millis kConfigurationRetry{2000};
 const std::string kBannerLine(54, '=');
-
-// Clears a flag when the scope ends, whichever way it ends.
-struct FlagGuard {
-  bool& flag;
-  ~FlagGuard() { flag = false; }
-};
 
 std::string Separator() { return std::string(1, platform::kPathSeparator); }
 
@@ -145,7 +138,6 @@ void TdlgConnectorLogic::Enable() {
       }
     }
     if (!FClosing) {
-      FClosing = false;
       FProcessing = false;
       EnablePaths(step);
       WaitForConfiguration();
@@ -259,9 +251,8 @@ void TdlgConnectorLogic::tmProcessTimer() {
   Log(9, "BEGIN", TagEnter, kArea);
   std::string step = "disabling timer";
   tmProcess->SetEnabled(false);
-  // Only true when this tick were dispatched inside an idle tick, which
-  // never lets messages through; kept as the guard that the ticks never mix.
-  while (FIdling) services_.loop.WaitFor(kTickYield, {});
+  // No wait for an idle tick in progress (FIdling): this tick could only
+  // start inside one, and the idle tick never lets messages through.
   if (Closing()) {
     Log(9, "END", TagExit, kArea);
     return;
@@ -349,8 +340,6 @@ void TdlgConnectorLogic::tmIdleTimer() {
   // the tick is skipped instead, and the run reschedules when it ends.
   if (FProcessing || Closing()) return;
 
-  FIdling = true;
-  const FlagGuard idling{FIdling};
   bool changed = false;
   try {
     ReloadConfig(changed);

@@ -118,7 +118,6 @@ class TdlgConnectorLogic {
   bool FEnabled = false;
   bool FClosing = false;
   bool FProcessing = false;
-  bool FIdling = false;
   std::atomic<bool> FAbort = false;
   std::string FBatchPath;
   std::string FBackupPath;
