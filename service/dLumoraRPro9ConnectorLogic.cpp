@@ -196,14 +196,9 @@ void TdlgConnectorLogic::InitDatabase() {
   constexpr std::string_view kArea = "Connector.TVerrinRPro9Connector.InitDatabase";
   LogEnter(1, kArea);
   try {
-    services_.database.GetSession();
-    try {
-      ReadDatabaseFacts();
-    } catch (...) {
-      services_.database.ReleaseSession();
-      throw;
-    }
-    services_.database.ReleaseSession();
+    TSessionHold session(services_.database);
+    ReadDatabaseFacts();
+    session.Release();
   } catch (const std::exception& error) {
     // Not fatal: the run's own GetSession reports an unreachable database.
     LogExc(error, kArea);
@@ -267,7 +262,7 @@ void TdlgConnectorLogic::tmProcessTimer() {
     } catch (...) {
     }
     step = "getting session";
-    services_.database.GetSession();
+    TSessionHold session(services_.database);
     // Without the version, local store and local-UPC check (the database was
     // out of reach at start) every batch would silently use the query
     // without local UPCs: they are read on the run's session until they are.
@@ -279,19 +274,11 @@ void TdlgConnectorLogic::tmProcessTimer() {
       }
     }
     step = "scanning inventory";
-    try {
-      ScanInventory();
-    } catch (...) {
-      // The scan's error is the one to report; a release failing now adds
-      // nothing.
-      try {
-        services_.database.ReleaseSession();
-      } catch (...) {
-      }
-      throw;
-    }
+    // A failed scan's error is the one to report: the hold's release then
+    // swallows its own.
+    ScanInventory();
     step = "releasing session";
-    services_.database.ReleaseSession();
+    session.Release();
     LogInfo(1, "======Run completed=======", kArea);
     step = "setting timer interval";
   } catch (...) {

@@ -6,19 +6,16 @@
 
 #include <string>
 
+#include "retailpro/session_hold.h"
+
 namespace lumora {
 
 class TdlgConnectorLogic;
 
-// The shared Retail Pro database session and the start-up queries.
-class TRetailProAccess {
+// The shared Retail Pro database session (taken and released as a
+// TSessionSource) and the start-up queries.
+class TRetailProAccess : public TSessionSource {
  public:
-  virtual ~TRetailProAccess() = default;
-
-  // Takes and releases the shared, reference-counted session.
-  virtual void GetSession() = 0;
-  virtual void ReleaseSession() = 0;
-
   virtual void GetRProVersion(std::string& ASchemaVersion, std::string& ABuildNumber) = 0;
   virtual void GetSbsAndStoreNo(int& ASbsNo, int& AStoreNo) = 0;
   // Whether the local-UPC column exists; the answer is kept for the
