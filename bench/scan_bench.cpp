@@ -100,7 +100,7 @@ class NoDatabase final : public lumora::TRetailProAccess {
 };
 
 // One store as a run scans it, without the upload.
-std::int64_t ScanStore(lumora::TdlgConnectorLogic& logic, lumora::TConnectorScan& scan,
+std::int64_t ScanStore(lumora::TScanRun& logic, lumora::TConnectorScan& scan,
                        const std::string& program_dir) {
   const lumora::TSessionHold session;
   auto query = lumora::OpenQueryOnInventory(session.Connection(), 1, 1, 0.0);

@@ -13,7 +13,7 @@
 #include "logging/uQzLogging.h"
 #include "platform/registry.h"
 #include "service/connector_scheduler.h"
-#include "service/uLumoraRPro9Service.h"
+#include "service/service_identity.h"
 
 namespace lumora {
 
@@ -26,8 +26,6 @@ constexpr std::uint32_t kProcessInterval = 60000;
 constexpr std::uint32_t kIdleInterval = 5000;
 constexpr platform::Millis kConfigurationRetry{2000};
 const std::string kBannerLine(54, '=');
-
-std::string Separator() { return std::string(1, platform::kPathSeparator); }
 
 }  // namespace
 
@@ -58,9 +56,9 @@ void TdlgConnectorLogic::InitService() {
     if (!ConsoleMode) {
       // The installation directory recorded at install time, not where this
       // program file happens to be found.
-      if (const auto key = platform::RegistryKey::Open(std::string(kRegistryKeyBase) + std::string(kServiceName))) {
-        SetExeDir(key->ReadString("ServiceDirectory").value_or(""));
-        SetLogDir(ExeDir() + "logs" + Separator());
+      if (const auto key = platform::RegistryKey::Open(ServiceRegistryKey())) {
+        SetExeDir(key->ReadString(kServiceDirectoryValue).value_or(""));
+        SetLogDir(LogFolder(ExeDir()));
       }
     }
     bool changed = false;
@@ -97,8 +95,8 @@ bool TdlgConnectorLogic::StopRequested() const {
   return services_.stop_requested && services_.stop_requested();
 }
 
-bool TdlgConnectorLogic::PauseFor(platform::Millis duration) {
-  return services_.loop.WaitFor(duration, [this] { return StopRequested(); });
+bool TdlgConnectorLogic::PauseFor(platform::Millis ADuration) {
+  return services_.loop.WaitFor(ADuration, [this] { return StopRequested(); });
 }
 
 void TdlgConnectorLogic::ProcessMessages() { services_.loop.ProcessMessages(); }
@@ -160,17 +158,17 @@ void TdlgConnectorLogic::Enable() {
 
 void TdlgConnectorLogic::EnablePaths(std::string& step) {
   step = "calculating paths";
-  FBatchPath = ExeDir() + "Batch" + Separator();
-  CreateFolder(FBatchPath);
+  const std::string exe_dir = ExeDir();
+  CreateFolder(BatchFolder(exe_dir));
 
   std::error_code ec;
-  FBackupPath = PathJoin(FBatchPath, "Archive");
-  if (!std::filesystem::is_directory(FBackupPath, ec)) {
-    step = "creating Archive path \"" + FBackupPath + "\"";
+  const std::string archive = BatchArchiveFolder(exe_dir);
+  if (!std::filesystem::is_directory(archive, ec)) {
+    step = "creating Archive path \"" + archive + "\"";
     LogInfo(1, step, "Connector.Enable");
-    CreateFolder(FBackupPath);
+    CreateFolder(archive);
   }
-  FBackupPath = PathJoin(FBackupPath, "Verrin");
+  FBackupPath = BatchBackupFolder(exe_dir);
   if (!std::filesystem::is_directory(FBackupPath, ec)) {
     step = "creating batch backup path \"" + FBackupPath + "\"";
     LogInfo(1, step, "Connector.Enable");
