@@ -40,6 +40,7 @@
 #include "foundation/text.h"
 #include "logging/uQzLogging.h"
 #include "platform/message_loop.h"
+#include "retailpro/session_hold.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "service/batch_files.h"
 #include "service/connector_scan.h"
@@ -98,17 +99,15 @@ class NoDatabase final : public lumora::TRetailProAccess {
 };
 
 // One store as a run scans it, without the upload.
-std::int64_t ScanStore(lumora::TdlgConnectorLogic& logic, lumora::TConnectorScan& scan,
+std::int64_t ScanStore(lumora::TScanRun& logic, lumora::TConnectorScan& scan,
                        const std::string& program_dir) {
-  lumora::GetSession();
-  auto query = lumora::OpenQueryOnInventory(lumora::SessionConnection(), 1, 1, 0.0);
+  const lumora::TSessionHold session;
+  auto query = lumora::OpenQueryOnInventory(session.Connection(), 1, 1, 0.0);
   std::unique_ptr<lumora::TAnsiTextStream> stream;
   lumora::OpenStream(program_dir, "BENCH", stream);
   int processed = 0, skipped = 0, zero = 0;
   scan.ReadInOHQuantities(logic, "BENCH", 1, 1, *query, *stream, processed, skipped, zero);
   lumora::CloseStream(stream);
-  query.reset();
-  lumora::ReleaseSession();
   return processed;
 }
 

@@ -22,7 +22,7 @@ constexpr std::string_view kInitArea = "Init";
 
 // Evaluated at every load and save: the service moves ExeDir to its recorded
 // installation directory after start-up.
-std::string ConfigFilePath() { return ExeDir() + std::string(kConfigFileName); }
+std::string ConfigFilePath() { return lumora::ConfigFilePath(ExeDir()); }
 
 std::string ExecutableName(std::string_view program) {
   return std::string(program) + platform::kExecutableSuffix;

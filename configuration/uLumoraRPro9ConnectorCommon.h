@@ -9,11 +9,9 @@
 #include <string>
 
 #include "configuration/connector_config.h"
+#include "foundation/paths.h"
 
 namespace lumora {
-
-// Name of the configuration file in the program directory.
-inline constexpr std::string_view kConfigFileName = "Lumoraconnector.cfg";
 
 // The text of the configuration as last parsed by LoadConfig, each line
 // followed by CR LF; "[not loaded]" until the first successful load.

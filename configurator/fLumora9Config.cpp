@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "configuration/client_id_entry.h"
 #include "configuration/time_values.h"
@@ -500,30 +501,31 @@ bool TfrmLumoraConfig::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmLumoraConfig::WMConfigInit() {
   Log(9, "BEGIN", TagEnter, kConfigInitArea);
-  std::unique_ptr<TWaitMessage> wait;
-  std::unique_ptr<TRecordSource> query;
-  bool have_session = false;
   loading_ = true;
   btnSave->setEnabled(false);
   btnRunImmediate->setEnabled(false);
-  // Releases what the load took and lets the operator save again, on every
-  // path; a close asked for during the load happens now.
-  auto finish = [&] {
-    query.reset();
-    wait.reset();
-    if (have_session) {
-      have_session = false;
-      services_.database.ReleaseSession();
-    }
-    loading_ = false;
-    btnSave->setEnabled(true);
-    btnRunImmediate->setEnabled(true);
-    if (close_pending_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-  };
+  {
+    // Lets the operator save again however the load ends, once it has freed
+    // what it took; a close asked for during the load happens now.
+    const auto finish = qScopeGuard([this] {
+      loading_ = false;
+      btnSave->setEnabled(true);
+      btnRunImmediate->setEnabled(true);
+      if (close_pending_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    LoadStores();
+  }
+  Log(9, "END", TagExit, kConfigInitArea);
+}
+
+void TfrmLumoraConfig::LoadStores() {
+  // Freed in reverse: the query, the message, then the session.
+  std::optional<TSessionHold> session;
+  std::unique_ptr<TWaitMessage> wait;
+  std::unique_ptr<TRecordSource> query;
   try {
     wait = Messages().ShowWait(this, QStringLiteral("Loading stores, please wait..."));
-    services_.database.GetSession();
-    have_session = true;
+    session.emplace(services_.database);
     query = services_.database.OpenQueryOnStores(
         [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); });
     wait->Hide();
@@ -551,13 +553,10 @@ void TfrmLumoraConfig::WMConfigInit() {
       stores_loaded_ = true;
       OrderTabs();
     }
-    finish();
   } catch (const std::exception& error) {
     LogExc(error, kConfigInitArea);
-    finish();
     throw;
   }
-  Log(9, "END", TagExit, kConfigInitArea);
 }
 
 void TfrmLumoraConfig::btnPreviewClick(QPushButton* Sender) {

@@ -107,6 +107,9 @@ class TfrmLumoraConfig : public QWidget {
   void BuildSchedulePage();
   void BuildSettingsPage();
   void FormCreate();
+  // WMConfigInit's store query into the grid; what it takes is freed when it
+  // returns, after a failure is logged.
+  void LoadStores();
   void SaveSettings();
   void SaveClientIDs();
   void OrderTabs();

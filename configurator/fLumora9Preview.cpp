@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "configuration/time_values.h"
 #include "configurator/operator_messages.h"
@@ -35,22 +36,18 @@ TfrmPreview::TfrmPreview(TStoreDatabase& database, QWidget* parent)
 
 void TfrmPreview::Execute(int ASbsNo, int AStoreNo) {
   Log(9, "BEGIN", TagEnter, kArea);
+  ShowInventory(ASbsNo, AStoreNo);
+  Log(9, "END", TagExit, kArea);
+}
+
+void TfrmPreview::ShowInventory(int ASbsNo, int AStoreNo) {
+  // Freed in reverse: the query, the message, then the session.
+  std::optional<TSessionHold> session;
   std::unique_ptr<TWaitMessage> wait;
   std::unique_ptr<TRecordSource> query;
-  bool have_session = false;
-  // Releases what this run took, on every path.
-  auto clean_up = [&] {
-    query.reset();
-    wait.reset();
-    if (have_session) {
-      have_session = false;
-      database_.ReleaseSession();
-    }
-  };
   try {
     wait = Messages().ShowWait(parentWidget(), QStringLiteral("Loading preview, please wait..."));
-    database_.GetSession();
-    have_session = true;
+    session.emplace(database_);
     query = database_.OpenQueryOnInventory(ASbsNo, AStoreNo);
     wait->Hide();
     setWindowTitle(PreviewCaption(ASbsNo, AStoreNo));
@@ -60,13 +57,10 @@ void TfrmPreview::Execute(int ASbsNo, int AStoreNo) {
       FillGrid(*query);
       exec();
     }
-    clean_up();
   } catch (const std::exception& error) {
     LogExc(error, kArea);
-    clean_up();
     throw;
   }
-  Log(9, "END", TagExit, kArea);
 }
 
 void TfrmPreview::FillGrid(TRecordSource& query) {

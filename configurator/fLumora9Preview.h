@@ -29,6 +29,9 @@ class TfrmPreview : public QDialog {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
+  // Execute between its trace lines: everything it takes is freed when it
+  // returns, after a failure is logged.
+  void ShowInventory(int ASbsNo, int AStoreNo);
   void FillGrid(TRecordSource& query);
 
   TStoreDatabase& database_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "foundation/db_value.h"
+#include "retailpro/session_hold.h"
 
 namespace lumora {
 
@@ -27,12 +28,10 @@ class TRecordSource {
   virtual DbValue FieldAt(int index) = 0;
 };
 
-// The session and the two queries, called on the GUI thread.
-class TStoreDatabase {
+// The session (a TSessionSource) and the two queries, called on the GUI
+// thread.
+class TStoreDatabase : public TSessionSource {
  public:
-  virtual ~TStoreDatabase() = default;
-  virtual void GetSession() = 0;
-  virtual void ReleaseSession() = 0;
   // The active stores; opens on a worker thread while `pump` keeps the
   // window's messages moving. A failed open gives an unopened query.
   virtual std::unique_ptr<TRecordSource> OpenQueryOnStores(std::function<void()> pump) = 0;

@@ -31,9 +31,28 @@ std::string ExeDir() {
 }
 
 void SetExeDir(std::string directory) {
+  if (!directory.empty() && directory.back() != kSep) directory.push_back(kSep);
   std::lock_guard lock(g_exe_dir_mutex);
   g_exe_dir = std::move(directory);
   g_exe_dir_set = true;
+}
+
+// AExeDir ends in a separator or is empty, so plain concatenation is right
+// (PathJoin would turn an empty directory into the root).
+std::string ConfigFilePath(std::string_view AExeDir) {
+  return std::string(AExeDir) + std::string(kConfigFileName);
+}
+
+std::string LogFolder(std::string_view AExeDir) { return std::string(AExeDir) + "logs" + kSep; }
+
+std::string BatchFolder(std::string_view AExeDir) { return std::string(AExeDir) + "Batch" + kSep; }
+
+std::string BatchArchiveFolder(std::string_view AExeDir) {
+  return PathJoin(BatchFolder(AExeDir), "Archive");
+}
+
+std::string BatchBackupFolder(std::string_view AExeDir) {
+  return PathJoin(BatchArchiveFolder(AExeDir), "Verrin");
 }
 
 std::string_view FileNamePart(std::string_view path) {

@@ -1,6 +1,5 @@
 #include "logging/log_banner.h"
 
-#include <atomic>
 #include <cinttypes>
 #include <cstdio>
 
@@ -8,8 +7,6 @@
 
 namespace lumora {
 namespace {
-
-std::atomic<const platform::SystemFacts*> g_banner_facts{nullptr};
 
 void AddMachineBlock(std::vector<std::string>& out, const platform::SystemFacts& facts) {
   const platform::ProcessorFacts cpu = facts.Processor();
@@ -96,12 +93,5 @@ std::vector<std::string> BannerMessages(int log_level, bool log_machine,
   }
   return out;
 }
-
-const platform::SystemFacts& BannerFacts() {
-  const platform::SystemFacts* facts = g_banner_facts.load();
-  return facts != nullptr ? *facts : platform::LocalSystemFacts();
-}
-
-void SetBannerFacts(const platform::SystemFacts* facts) { g_banner_facts.store(facts); }
 
 }  // namespace lumora

@@ -18,9 +18,4 @@ std::vector<std::string> BannerMessages(int log_level, bool log_machine,
 // that was not recognised.
 std::string OperatingSystemText(const platform::OsVersionFacts& os);
 
-// Where the banner gets its facts: the machine's own unless a test installed
-// others (nullptr restores the machine's). Set before StartLogging.
-const platform::SystemFacts& BannerFacts();
-void SetBannerFacts(const platform::SystemFacts* facts);
-
 }  // namespace lumora

@@ -40,12 +40,6 @@ void TLogOutput::FlushLog() {
   flush_count_.fetch_add(1, std::memory_order_relaxed);
 }
 
-bool TLogOutput::WriteMsg(std::string_view msg) {
-  std::string line(msg);
-  line += "\r\n";
-  return WriteBlock(line) == line.size();
-}
-
 std::size_t TLogOutput::WriteBlock(std::string_view bytes) {
   std::lock_guard lock(FCS);
   if (!FOpen) return 0;

@@ -30,8 +30,6 @@ class TLogOutput {
   void CloseLog();
   // A flush is a close and a re-open, which also picks up a change of day.
   void FlushLog();
-  // One line followed by CR LF; false when it did not reach the file.
-  bool WriteMsg(std::string_view msg);
   // A block of complete lines, already ended by CR LF. Returns how many bytes
   // reached the file; fewer than given means the write failed there. A write
   // cut short inside a line leaves the file ending at the last whole line, so

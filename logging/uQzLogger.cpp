@@ -283,7 +283,7 @@ void TQzLogger::StartLogging() noexcept {
   try {
     std::string log_dir = LogDir();
     if (log_dir == InitialLogDir()) {
-      log_dir = ExeDir() + log_dir;
+      log_dir = LogFolder(ExeDir());
       SetLogDir(log_dir);
     }
     const std::string trace_dir = TraceLogDir();
@@ -315,7 +315,7 @@ void TQzLogger::StartLogging() noexcept {
 }
 
 void TQzLogger::LogBanner() {
-  for (const std::string& message : BannerMessages(LogLevel(), LogMachine(), BannerFacts())) {
+  for (const std::string& message : BannerMessages(LogLevel(), LogMachine(), platform::LocalSystemFacts())) {
     log(0, message, TagInfo, {});
   }
 }

@@ -92,12 +92,6 @@ void WriteBatchLine(TAnsiTextStream& AStream, std::string_view AClientID, std::s
   }
 }
 
-std::string BatchFolder(std::string_view AExeDir) { return PathJoin(AExeDir, "Batch"); }
-
-std::string BatchBackupFolder(std::string_view AExeDir) {
-  return PathJoin(BatchFolder(AExeDir), "Archive", "Verrin");
-}
-
 std::string ArchivedBatchName(std::string_view AFileName, TDateTime ANow) {
   const auto dot = AFileName.find_last_of('.');
   const std::string_view extension =
@@ -113,7 +107,7 @@ std::string OpenStream(std::string_view AExeDir, std::string_view AClientID,
   AStream.reset();
   const std::string form = BatchFileNameForm(AClientID);
   if (form.empty()) return {};
-  const std::string path = PathJoin(AExeDir, "Batch", form + std::string(kBatchExtension));
+  const std::string path = PathJoin(BatchFolder(AExeDir), form + std::string(kBatchExtension));
   Log(1, "Creating output stream on \"" + path + "\"...", TagInfo, "");
   // Held exclusively until CloseStream, so nothing else rewrites the batch
   // while it is uploaded.

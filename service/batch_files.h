@@ -45,10 +45,6 @@ std::string FormatBatchLine(std::string_view AClientID, std::string_view AUPC, d
 void WriteBatchLine(TAnsiTextStream& AStream, std::string_view AClientID, std::string_view AUPC,
                     double AQuantity);
 
-// ExeDir's "Batch" folder, and its "Archive/Verrin" (FBackupPath).
-std::string BatchFolder(std::string_view AExeDir);
-std::string BatchBackupFolder(std::string_view AExeDir);
-
 // "A-17.csv" archived at ANow: "A-17-yyyymmdd-hhnnss.csv".
 std::string ArchivedBatchName(std::string_view AFileName, TDateTime ANow);
 

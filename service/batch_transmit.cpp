@@ -24,14 +24,15 @@ void Upload(const std::string& APath, TAnsiTextStream* AStream, TBatchUploader& 
 }  // namespace
 
 void TransmitBatch(const std::string& APath, TAnsiTextStream* AStream, TBatchUploader& AUploader,
-                   std::mutex& FTransmitCS, std::string& AStep, const TRetryWait& AWait) {
+                   std::mutex& FTransmitCS, const TRetryWait& AWait) {
   Log(9, "BEGIN", TagEnter, kArea);
+  std::string step;
   try {
     std::lock_guard lock(FTransmitCS);
     const std::string name(FileNamePart(APath));
     for (std::size_t attempt = 0;; ++attempt) {
       try {
-        Upload(APath, AStream, AUploader, AStep);
+        Upload(APath, AStream, AUploader, step);
         break;
       } catch (const std::exception& error) {
         LogExc(error, "TdlgConnectorLogic.TransmitBatch");
@@ -53,7 +54,7 @@ void TransmitBatch(const std::string& APath, TAnsiTextStream* AStream, TBatchUpl
       }
     }
   } catch (const std::exception& error) {
-    LogExc(error, std::string(kArea) + " while " + AStep);
+    LogExc(error, std::string(kArea) + " while " + step);
     throw;
   }
   Log(9, "END", TagExit, kArea);

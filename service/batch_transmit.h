@@ -23,15 +23,15 @@ using TRetryWait = std::function<bool(std::chrono::milliseconds)>;
 
 // Uploads the open batch AStream under the file-name part of APath, holding
 // FTransmitCS for the whole upload; the engine's TransmitBatch delegates
-// here. AStep is the engine's step text, updated as the upload goes on.
+// here.
 //
 // A failed attempt is logged (method "TdlgConnectorLogic.TransmitBatch") and
 // tried again after each of kUploadRetryWaits, which AWait spends; a stop
 // ends the waiting. After the last failure the upload is given up, not
 // raised: the run goes on and the next run sends a fresh batch. Only an
 // error outside the upload, such as taking the lock, is logged with
-// "Connector.TransmitBatch while " + AStep and raised.
+// "Connector.TransmitBatch while " + the upload's step and raised.
 void TransmitBatch(const std::string& APath, TAnsiTextStream* AStream, TBatchUploader& AUploader,
-                   std::mutex& FTransmitCS, std::string& AStep, const TRetryWait& AWait);
+                   std::mutex& FTransmitCS, const TRetryWait& AWait);
 
 }  // namespace lumora

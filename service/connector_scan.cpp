@@ -13,7 +13,6 @@
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "service/batch_files.h"
 #include "service/batch_transmit.h"
-#include "service/dLumoraRPro9ConnectorLogic.h"
 
 namespace lumora {
 namespace {
@@ -89,7 +88,7 @@ void EndProcess(int AExitCode) {
 
 TConnectorScan::TConnectorScan(TScanServices AServices) : services_(std::move(AServices)) {}
 
-void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
+void TConnectorScan::ScanInventory(TScanRun& ALogic) {
   Log(5, "BEGIN", TagEnter, kScanArea);
   std::string_view step;
   try {
@@ -214,9 +213,8 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
             Log(5, "Starting transmission of batch file.", TagInfo, kScanArea);
             process_ended = processed < kMissingDataThreshold && MissingDataAlarm(ALogic, processed);
             if (!process_ended) {
-              std::string transmit_step;
               TransmitBatch(path, stream.get(), *services_.uploader, ALogic.TransmitCS(),
-                            transmit_step, [&ALogic](std::chrono::milliseconds wait) {
+                            [&ALogic](std::chrono::milliseconds wait) {
                               return ALogic.PauseFor(wait);
                             });
               step = "calling SavingConfig";
@@ -253,14 +251,14 @@ void TConnectorScan::ScanInventory(TdlgConnectorLogic& ALogic) {
   Log(9, "END", TagExit, kScanArea);
 }
 
-bool TConnectorScan::MissingDataAlarm(TdlgConnectorLogic& ALogic, int AProcessed) {
+bool TConnectorScan::MissingDataAlarm(TScanRun& ALogic, int AProcessed) {
   NotifyMissingData(AProcessed, services_.support_endpoint);
   if (!ConnectorConfig.restartonmissingdata) return false;
   Log(0, "Database issues detected; restarting service in 10 seconds...", TagError, kScanArea);
   // The engine's thread stays responsive: control requests and window work
   // go through between the pauses (an idle tick skips itself meanwhile).
   for (int second = 0; second < kRestartCountdownSeconds; ++second) {
-    ALogic.PauseFor(platform::Millis(1000));
+    ALogic.PauseFor(std::chrono::milliseconds(1000));
     ALogic.ProcessMessages();
   }
   // The service manager's recovery settings bring the service back.
@@ -268,7 +266,7 @@ bool TConnectorScan::MissingDataAlarm(TdlgConnectorLogic& ALogic, int AProcessed
   return true;
 }
 
-void TConnectorScan::ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::string& AClientID,
+void TConnectorScan::ReadInOHQuantities(TScanRun& ALogic, const std::string& AClientID,
                                         int /*ASbsNo*/, int /*AStoreNo*/, TVerrinDataset& AInvQry,
                                         TAnsiTextStream& AStream, int& AProcessed, int& ASkipped,
                                         int& AZero) {

@@ -42,20 +42,20 @@ class TConnectorScan final : public TInventoryScan {
  public:
   explicit TConnectorScan(TScanServices AServices = {});
 
-  void ScanInventory(TdlgConnectorLogic& ALogic) override;
+  void ScanInventory(TScanRun& ALogic) override;
 
   // Writes one line per usable record of AInvQry, reading forward only and
   // writing each line as its record is read. Errors of single records are
   // logged and the record skipped; others are logged and raised.
   // ASbsNo and AStoreNo only say which store this is.
-  void ReadInOHQuantities(TdlgConnectorLogic& ALogic, const std::string& AClientID, int ASbsNo,
+  void ReadInOHQuantities(TScanRun& ALogic, const std::string& AClientID, int ASbsNo,
                           int AStoreNo, TVerrinDataset& AInvQry, TAnsiTextStream& AStream,
                           int& AProcessed, int& ASkipped, int& AZero);
 
  private:
   // The store's batch got fewer than 10 lines. True when the process has
   // (in a test, would have) ended.
-  bool MissingDataAlarm(TdlgConnectorLogic& ALogic, int AProcessed);
+  bool MissingDataAlarm(TScanRun& ALogic, int AProcessed);
 
   TScanServices services_;
 };

@@ -13,7 +13,7 @@
 #include "logging/uQzLogging.h"
 #include "platform/registry.h"
 #include "service/connector_scheduler.h"
-#include "service/uLumoraRPro9Service.h"
+#include "service/service_identity.h"
 
 namespace lumora {
 
@@ -24,17 +24,8 @@ namespace {
 
 constexpr std::uint32_t kProcessInterval = 60000;
 constexpr std::uint32_t kIdleInterval = 5000;
-constexpr platform::Millis kTickYield{125};
 constexpr platform::Millis kConfigurationRetry{2000};
 const std::string kBannerLine(54, '=');
-
-// Clears a flag when the scope ends, whichever way it ends.
-struct FlagGuard {
-  bool& flag;
-  ~FlagGuard() { flag = false; }
-};
-
-std::string Separator() { return std::string(1, platform::kPathSeparator); }
 
 }  // namespace
 
@@ -65,9 +56,9 @@ void TdlgConnectorLogic::InitService() {
     if (!ConsoleMode) {
       // The installation directory recorded at install time, not where this
       // program file happens to be found.
-      if (const auto key = platform::RegistryKey::Open(std::string(kRegistryKeyBase) + std::string(kServiceName))) {
-        SetExeDir(key->ReadString("ServiceDirectory").value_or(""));
-        SetLogDir(ExeDir() + "logs" + Separator());
+      if (const auto key = platform::RegistryKey::Open(ServiceRegistryKey())) {
+        SetExeDir(key->ReadString(kServiceDirectoryValue).value_or(""));
+        SetLogDir(LogFolder(ExeDir()));
       }
     }
     bool changed = false;
@@ -104,8 +95,8 @@ bool TdlgConnectorLogic::StopRequested() const {
   return services_.stop_requested && services_.stop_requested();
 }
 
-bool TdlgConnectorLogic::PauseFor(platform::Millis duration) {
-  return services_.loop.WaitFor(duration, [this] { return StopRequested(); });
+bool TdlgConnectorLogic::PauseFor(platform::Millis ADuration) {
+  return services_.loop.WaitFor(ADuration, [this] { return StopRequested(); });
 }
 
 void TdlgConnectorLogic::ProcessMessages() { services_.loop.ProcessMessages(); }
@@ -145,7 +136,6 @@ void TdlgConnectorLogic::Enable() {
       }
     }
     if (!FClosing) {
-      FClosing = false;
       FProcessing = false;
       EnablePaths(step);
       WaitForConfiguration();
@@ -168,17 +158,17 @@ void TdlgConnectorLogic::Enable() {
 
 void TdlgConnectorLogic::EnablePaths(std::string& step) {
   step = "calculating paths";
-  FBatchPath = ExeDir() + "Batch" + Separator();
-  CreateFolder(FBatchPath);
+  const std::string exe_dir = ExeDir();
+  CreateFolder(BatchFolder(exe_dir));
 
   std::error_code ec;
-  FBackupPath = PathJoin(FBatchPath, "Archive");
-  if (!std::filesystem::is_directory(FBackupPath, ec)) {
-    step = "creating Archive path \"" + FBackupPath + "\"";
+  const std::string archive = BatchArchiveFolder(exe_dir);
+  if (!std::filesystem::is_directory(archive, ec)) {
+    step = "creating Archive path \"" + archive + "\"";
     LogInfo(1, step, "Connector.Enable");
-    CreateFolder(FBackupPath);
+    CreateFolder(archive);
   }
-  FBackupPath = PathJoin(FBackupPath, "Verrin");
+  FBackupPath = BatchBackupFolder(exe_dir);
   if (!std::filesystem::is_directory(FBackupPath, ec)) {
     step = "creating batch backup path \"" + FBackupPath + "\"";
     LogInfo(1, step, "Connector.Enable");
@@ -204,14 +194,9 @@ void TdlgConnectorLogic::InitDatabase() {
   constexpr std::string_view kArea = "Connector.TVerrinRPro9Connector.InitDatabase";
   LogEnter(1, kArea);
   try {
-    services_.database.GetSession();
-    try {
-      ReadDatabaseFacts();
-    } catch (...) {
-      services_.database.ReleaseSession();
-      throw;
-    }
-    services_.database.ReleaseSession();
+    TSessionHold session(services_.database);
+    ReadDatabaseFacts();
+    session.Release();
   } catch (const std::exception& error) {
     // Not fatal: the run's own GetSession reports an unreachable database.
     LogExc(error, kArea);
@@ -259,9 +244,8 @@ void TdlgConnectorLogic::tmProcessTimer() {
   Log(9, "BEGIN", TagEnter, kArea);
   std::string step = "disabling timer";
   tmProcess->SetEnabled(false);
-  // Only true when this tick were dispatched inside an idle tick, which
-  // never lets messages through; kept as the guard that the ticks never mix.
-  while (FIdling) services_.loop.WaitFor(kTickYield, {});
+  // No wait for an idle tick in progress (FIdling): this tick could only
+  // start inside one, and the idle tick never lets messages through.
   if (Closing()) {
     Log(9, "END", TagExit, kArea);
     return;
@@ -276,7 +260,7 @@ void TdlgConnectorLogic::tmProcessTimer() {
     } catch (...) {
     }
     step = "getting session";
-    services_.database.GetSession();
+    TSessionHold session(services_.database);
     // Without the version, local store and local-UPC check (the database was
     // out of reach at start) every batch would silently use the query
     // without local UPCs: they are read on the run's session until they are.
@@ -288,19 +272,11 @@ void TdlgConnectorLogic::tmProcessTimer() {
       }
     }
     step = "scanning inventory";
-    try {
-      ScanInventory();
-    } catch (...) {
-      // The scan's error is the one to report; a release failing now adds
-      // nothing.
-      try {
-        services_.database.ReleaseSession();
-      } catch (...) {
-      }
-      throw;
-    }
+    // A failed scan's error is the one to report: the hold's release then
+    // swallows its own.
+    ScanInventory();
     step = "releasing session";
-    services_.database.ReleaseSession();
+    session.Release();
     LogInfo(1, "======Run completed=======", kArea);
     step = "setting timer interval";
   } catch (...) {
@@ -349,8 +325,6 @@ void TdlgConnectorLogic::tmIdleTimer() {
   // the tick is skipped instead, and the run reschedules when it ends.
   if (FProcessing || Closing()) return;
 
-  FIdling = true;
-  const FlagGuard idling{FIdling};
   bool changed = false;
   try {
     ReloadConfig(changed);

@@ -42,13 +42,13 @@ struct TEngineServices {
 
 // The connector engine. One per process; lives on the engine's thread and
 // does all its work there, in the ticks of its two timers.
-class TdlgConnectorLogic {
+class TdlgConnectorLogic final : public TScanRun {
  public:
   // Builds the timers and runs the creation step (InitService). An error of
   // InitService is logged, handed to the loop's error handler, and the
   // engine is still created.
   explicit TdlgConnectorLogic(TEngineServices services);
-  ~TdlgConnectorLogic();
+  ~TdlgConnectorLogic() override;
   TdlgConnectorLogic(const TdlgConnectorLogic&) = delete;
   TdlgConnectorLogic& operator=(const TdlgConnectorLogic&) = delete;
 
@@ -67,34 +67,29 @@ class TdlgConnectorLogic {
   // The run's scan; forwards to the injected TInventoryScan.
   void ScanInventory();
 
-  // --- Run state the scan reads and sets ---------------------------------
-  bool Aborted() const { return FAbort; }
-  void ClearAbort() { FAbort = false; }
-  // True once the engine is disabled or a stop has been requested, from any
-  // thread: a long run stops at its next check instead of running to its end.
-  bool Closing() const;
+  // --- The run as the scan sees it ---------------------------------------
+  bool Aborted() const override { return FAbort; }
+  void ClearAbort() override { FAbort = false; }
+  bool Closing() const override;
+  const std::string& BackupPath() const override { return FBackupPath; }
+  void SetTitle(std::string ATitle) override;
+  int CurrentRow() const override { return FCurrentRow; }
+  void SetRowProgress(int ARowsToProcess, int ACurrentRow) override;
+  bool PauseFor(platform::Millis ADuration) override;
+  // A timer never runs inside its own tick, and an idle tick arriving here
+  // skips itself instead of waiting for the run.
+  void ProcessMessages() override;
+  std::mutex& TransmitCS() override { return FTransmitCS; }
+
+  // --- State the host, the console and the tests read --------------------
   bool Enabled() const { return FEnabled; }
-  const std::string& BatchPath() const { return FBatchPath; }
-  const std::string& BackupPath() const { return FBackupPath; }
-  std::mutex& TransmitCS() { return FTransmitCS; }
   int RowsToProcess() const { return FRowsToProcess; }
-  int CurrentRow() const { return FCurrentRow; }
-  void SetRowProgress(int ARowsToProcess, int ACurrentRow);
   const std::string& Title() const { return FTitle; }
-  void SetTitle(std::string ATitle);
   TDateTime NextRun() const { return FNextRun; }
   const std::string& RProSchemaVersion() const { return FRProSchemaVersion; }
-  const std::string& RProBuildNumber() const { return FRProBuildNumber; }
   int SbsNo() const { return FSbsNo; }
-  int StoreNo() const { return FStoreNo; }
   // The version, local store and local-UPC check have been read.
   bool DatabaseKnown() const { return FDatabaseKnown; }
-  // Lets queued messages and due timers through during a long step (the
-  // scan's restart countdown). A timer never runs inside its own tick, and an
-  // idle tick arriving here skips itself instead of waiting for the run.
-  void ProcessMessages();
-  // Blocks the engine's thread; false when a stop request ended it early.
-  bool PauseFor(platform::Millis duration);
 
   const platform::Timer& ProcessTimer() const { return *tmProcess; }
   const platform::Timer& IdleTimer() const { return *tmIdle; }
@@ -118,9 +113,7 @@ class TdlgConnectorLogic {
   bool FEnabled = false;
   bool FClosing = false;
   bool FProcessing = false;
-  bool FIdling = false;
   std::atomic<bool> FAbort = false;
-  std::string FBatchPath;
   std::string FBackupPath;
   TDateTime FNextRun = 0.0;
   std::string FTitle;

@@ -16,8 +16,6 @@
 
 namespace lumora {
 
-bool ConsoleMode = false;
-
 namespace {
 
 constexpr std::string_view kExecuteArea = "Connector.TVerrinRPro9Connector.ServiceExecute";

@@ -14,21 +14,16 @@
 
 #include "platform/message_loop.h"
 #include "service/engine_seams.h"
+#include "service/service_identity.h"
 
 namespace lumora {
 
 class TdlgConnectorLogic;
 
-inline constexpr std::string_view kServiceName = "LumoraRPro9Connector";
 inline constexpr std::string_view kServiceDescription = "Lumora connector service for Retail Pro 9.";
 inline constexpr std::string_view kApplicationTitle = "Lumora Connector for Retail Pro 9";
-// Registry keys written at installation; the service name is appended.
-inline constexpr std::string_view kRegistryKeyBase = "SOFTWARE\\OrvikSoftware\\Lumora\\";
+// The key of the service's description; the service name is appended.
 inline constexpr std::string_view kServicesKeyBase = "SYSTEM\\CurrentControlSet\\Services\\";
-
-// True when the program runs the engine in the foreground (switch
-// "console"). Set once by the program entry; the engine reads it.
-extern bool ConsoleMode;
 
 // Whether a switch is among the arguments: a leading "-" or "/", the name in
 // any letter case.

@@ -101,13 +101,6 @@ std::string InstallationClientID() {
   return name == platform::kUndetermined ? std::string() : name;
 }
 
-void NotifyMissingData(int AProcessed) noexcept {
-  try {
-    NotifyMissingData(AProcessed, DefaultSupportEndpoint());
-  } catch (...) {
-  }
-}
-
 void NotifyMissingData(int AProcessed, const HttpEndpoint& AEndpoint) noexcept {
   try {
     const TSupportNotifier notifier("LumoraV9", "version.dll", AEndpoint);

@@ -62,7 +62,6 @@ std::string InstallationClientID();
 // Sends "The number of processed records for Verrin was <AProcessed>" as
 // information at level 1, area "ScanInventory", for product "LumoraV9" and
 // version "version.dll". Never raises.
-void NotifyMissingData(int AProcessed) noexcept;
 void NotifyMissingData(int AProcessed, const HttpEndpoint& AEndpoint) noexcept;
 
 }  // namespace lumora

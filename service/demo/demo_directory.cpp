@@ -12,6 +12,7 @@
 #include "platform/platform_config.h"
 #include "retailpro/uLumoraRPro9ConnectorSQLs.h"
 #include "retailpro/verrin_db.h"
+#include "service/service_identity.h"
 
 namespace lumora {
 namespace {
@@ -24,7 +25,6 @@ LUMORA_DECLARE_EXCEPTION(EDemoDirectoryError, Exception);
 // folder that holds the home's NETWORK/ADMIN/tnsnames.ora.
 constexpr std::string_view kOracleHomeKey = "SOFTWARE\\ORACLE\\KEY_OraClient11g_home1";
 constexpr std::string_view kOracleHomeName = "OraClient11g_home1";
-constexpr std::string_view kServiceKey = "SOFTWARE\\OrvikSoftware\\Lumora\\LumoraRPro9Connector";
 
 std::string SqliteDescriptor(const fs::path& ADatabase) {
   return "(DESCRIPTION =\n"
@@ -104,7 +104,7 @@ TDemoDirectory CreateDemoDirectory(const fs::path& ARoot, const TDemoDirectoryOp
   WriteRegistryValue(demo.registry, kOracleHomeKey, "ORACLE_BASE", oracle_base.string());
   std::string program_directory = demo.program.string();
   program_directory += platform::kPathSeparator;
-  WriteRegistryValue(demo.registry, kServiceKey, "ServiceDirectory", program_directory);
+  WriteRegistryValue(demo.registry, ServiceRegistryKey(), kServiceDirectoryValue, program_directory);
 
   demo.client_ids = ActiveStoreEntries(demo.database);
 

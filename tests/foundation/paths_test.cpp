@@ -29,7 +29,23 @@ TEST(ExeDir, IsTheProgramDirectoryWithATrailingSeparatorUntilReplaced) {
   EXPECT_EQ(dir.back(), '/');
   SetExeDir("/opt/lumora/");
   EXPECT_EQ(ExeDir(), "/opt/lumora/");
+  // A recorded directory without its separator gets one; none stays none.
+  SetExeDir("/opt/lumora");
+  EXPECT_EQ(ExeDir(), "/opt/lumora/");
+  SetExeDir("");
+  EXPECT_EQ(ExeDir(), "");
   SetExeDir(dir);
+}
+
+TEST(ProgramPaths, AllLieBelowTheProgramDirectory) {
+  EXPECT_EQ(ConfigFilePath("/opt/lumora/"), "/opt/lumora/Lumoraconnector.cfg");
+  EXPECT_EQ(LogFolder("/opt/lumora/"), "/opt/lumora/logs/");
+  EXPECT_EQ(BatchFolder("/opt/lumora/"), "/opt/lumora/Batch/");
+  EXPECT_EQ(BatchArchiveFolder("/opt/lumora/"), "/opt/lumora/Batch/Archive");
+  EXPECT_EQ(BatchBackupFolder("/opt/lumora/"), "/opt/lumora/Batch/Archive/Verrin");
+  // Without a recorded directory everything is relative, never at the root.
+  EXPECT_EQ(ConfigFilePath(""), "Lumoraconnector.cfg");
+  EXPECT_EQ(BatchBackupFolder(""), "Batch/Archive/Verrin");
 }
 
 }  // namespace

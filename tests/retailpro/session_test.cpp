@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
+#include "retailpro/session_hold.h"
 #include "retailpro/uQzOraUtils.h"
 #include "tests/retailpro/rpro_fixture.h"
 #include "tests/support/log_capture.h"
@@ -79,6 +81,64 @@ TEST_F(SessionTest, AFailedConnectLeavesNoSessionAndTheNextCallConnectsAfresh) {
   EXPECT_EQ(DatabaseSession().reference_count, 1);
   EXPECT_TRUE(capture.Contains("Session connected"));
   ReleaseSession();
+}
+
+TEST_F(SessionTest, AHoldKeepsTheSessionForItsScopeAndReleasesItOnce) {
+  Db();
+  {
+    const TSessionHold outer;
+    {
+      TSessionHold inner;
+      EXPECT_EQ(&inner.Connection(), &outer.Connection());
+      EXPECT_EQ(DatabaseSession().reference_count, 2);
+      inner.Release();
+      EXPECT_THROW(inner.Connection(), EDatabaseError);
+    }
+    // The inner hold's destructor gave nothing back a second time.
+    EXPECT_EQ(DatabaseSession().reference_count, 1);
+    EXPECT_TRUE(outer.Connection().Connected());
+  }
+  EXPECT_EQ(DatabaseSession().reference_count, 0);
+  EXPECT_FALSE(DatabaseSession().connection);
+}
+
+TEST_F(SessionTest, AHoldReleasesWhenItsScopeFailsAndSwallowsAFailingRelease) {
+  struct Source final : TSessionSource {
+    void GetSession() override {
+      if (fail_get) throw EDatabaseError("no listener");
+      ++held;
+    }
+    void ReleaseSession() override {
+      --held;
+      if (fail_release) throw EDatabaseError("release failed");
+    }
+    bool fail_get = false;
+    bool fail_release = false;
+    int held = 0;
+  } source;
+
+  EXPECT_THROW(
+      {
+        const TSessionHold hold(source);
+        throw std::runtime_error("query failed");
+      },
+      std::runtime_error);
+  EXPECT_EQ(source.held, 0);
+
+  // A session that was never taken is not given back.
+  source.fail_get = true;
+  EXPECT_THROW(TSessionHold{source}, EDatabaseError);
+  EXPECT_EQ(source.held, 0);
+
+  source.fail_get = false;
+  source.fail_release = true;
+  {
+    TSessionHold hold(source);
+    EXPECT_THROW(hold.Release(), EDatabaseError);
+  }
+  EXPECT_EQ(source.held, 0);
+  EXPECT_NO_THROW({ const TSessionHold hold(source); });
+  EXPECT_EQ(source.held, 0);
 }
 
 TEST_F(SessionTest, DiscoveryErrorsSurfaceThroughGetSession) {

@@ -62,11 +62,11 @@ class FakeDatabase final : public TRetailProAccess {
 // A scan that runs a test's action; by default it does nothing.
 class FakeScan final : public TInventoryScan {
  public:
-  void ScanInventory(TdlgConnectorLogic& ALogic) override {
+  void ScanInventory(TScanRun& ARun) override {
     ++scans;
-    if (action) action(ALogic);
+    if (action) action(ARun);
   }
-  std::function<void(TdlgConnectorLogic&)> action;
+  std::function<void(TScanRun&)> action;
   int scans = 0;
 };
 

@@ -157,7 +157,7 @@ TEST_F(EngineTest, DatabaseFactsAreReadByTheFirstRunThatReachesTheDatabase) {
     database_.fail_session = false;
     database_.local_upc_checked = true;
     bool known_in_scan = false;
-    scan_.action = [&](TdlgConnectorLogic& ALogic) { known_in_scan = ALogic.DatabaseKnown(); };
+    scan_.action = [&](TScanRun&) { known_in_scan = logic->DatabaseKnown(); };
     RunFor(61000, [&] { return scan_.scans == 1; });
     EXPECT_TRUE(known_in_scan) << c.name << ": read before the inventory query";
     EXPECT_EQ(database_.version_reads, reads_at_start + 1) << c.name;
@@ -182,7 +182,7 @@ TEST_F(EngineTest, FirstRunComesWhenEnableAnnouncesIt) {
   EXPECT_EQ(logic->ProcessTimer().Interval(), 600000u);
   EXPECT_EQ(logic->NextRun(), At(2026, 12, 9, 10, 12, 0));
   double ran_at = 0.0;
-  scan_.action = [&](TdlgConnectorLogic&) { ran_at = FakeSeconds(); };
+  scan_.action = [&](TScanRun&) { ran_at = FakeSeconds(); };
   RunFor(700000, [&] { return scan_.scans == 1; });
   EXPECT_NEAR(ran_at, 720.0, 0.01);
 }
@@ -195,7 +195,7 @@ TEST_F(EngineTest, RunImmediateTakenAtCreationRunsOneSecondAfterEnable) {
   logic->Enable();
   EXPECT_EQ(logic->ProcessTimer().Interval(), 1000u);
   double ran_at = 0.0;
-  scan_.action = [&](TdlgConnectorLogic&) { ran_at = FakeSeconds(); };
+  scan_.action = [&](TScanRun&) { ran_at = FakeSeconds(); };
   RunFor(5000, [&] { return scan_.scans == 1; });
   EXPECT_NEAR(ran_at, kOracleSettleSeconds + 1.0, 0.01);
 }
@@ -204,7 +204,7 @@ TEST_F(EngineTest, StopFromAnotherThreadEndsTheRunAtItsNextCheck) {
   WriteIntervalConfig(60000);
   auto logic = EnabledEngine();
   int checks = 0;
-  scan_.action = [&](TdlgConnectorLogic& ALogic) {
+  scan_.action = [&](TScanRun& ALogic) {
     // A long store: a record every fake millisecond until told to close.
     while (!ALogic.Closing()) {
       ++checks;
@@ -284,7 +284,7 @@ TEST_F(EngineTest, RunIsFramedByItsLinesAndReArmsTheTimer) {
 TEST_F(EngineTest, FailedScanIsLoggedWithItsStepAndTheTimerRunsAgain) {
   WriteIntervalConfig(60000);
   auto logic = EnabledEngine();
-  scan_.action = [](TdlgConnectorLogic&) { throw EScanFailed("disk full"); };
+  scan_.action = [](TScanRun&) { throw EScanFailed("disk full"); };
   RunFor(61000, [&] { return scan_.scans == 1; });
 
   EXPECT_GE(FindLog("BEGIN", kRunArea), 0);
@@ -325,7 +325,7 @@ TEST_F(EngineTest, RunImmediateIsPickedUpByTheIdleTickAndRunsOneSecondLater) {
   auto logic = EnabledEngine();
   RunFor(6000);  // one idle tick with nothing to do
   double ran_at = 0.0;
-  scan_.action = [&](TdlgConnectorLogic&) { ran_at = FakeSeconds(); };
+  scan_.action = [&](TScanRun&) { ran_at = FakeSeconds(); };
   WriteConfig([](TConnectorConfig& c) { c.runimmediate = true; });
   const double written_at = FakeSeconds();
 
@@ -373,7 +373,7 @@ TEST_F(EngineTest, IdleTickInsideTheRunsCountdownDoesNotWaitForTheRun) {
   WriteIntervalConfig(60000);
   auto logic = EnabledEngine();
   int countdown_steps = 0;
-  scan_.action = [&](TdlgConnectorLogic& ALogic) {
+  scan_.action = [&](TScanRun& ALogic) {
     // The shape of the restart countdown: a second's wait, then messages.
     for (; countdown_steps < 10; ++countdown_steps) {
       ALogic.PauseFor(platform::Millis(1000));

@@ -140,7 +140,7 @@ TEST_F(ServiceHostTest, StopDuringARunIsHandledAfterTheRunsLastLine) {
   ::unsetenv("INVOCATION_ID");
   bool stop_seen_in_run = false;
   wait_clock_.SetRealStep(std::chrono::milliseconds(2));
-  scan_.action = [&](TdlgConnectorLogic& ALogic) {
+  scan_.action = [&](TScanRun& ALogic) {
     ::raise(SIGTERM);
     // The request reaches the service thread's queue during the run...
     stop_seen_in_run = !ALogic.PauseFor(platform::Millis(100000));
@@ -163,7 +163,7 @@ TEST_F(ServiceHostTest, StopDuringARunIsHandledAfterTheRunsLastLine) {
 
 TEST_F(ServiceHostTest, ShutdownEndsTheLoopWithoutServiceStop) {
   TLumoraRPro9Connector service(Environment());
-  scan_.action = [&](TdlgConnectorLogic&) { service.Control(TControlRequest::Shutdown); };
+  scan_.action = [&](TScanRun&) { service.Control(TControlRequest::Shutdown); };
   EXPECT_EQ(service.Run(), 0);
   EXPECT_GE(FindLog("Lumora for Retail Pro 9 service shutting down"), 0);
   EXPECT_EQ(FindLog("Service stopping..."), -1);
