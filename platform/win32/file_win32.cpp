@@ -28,6 +28,7 @@ DWORD Disposition(FileMode mode) {
     case FileMode::kCreate: return CREATE_ALWAYS;
     // Not CREATE_ALWAYS: the file is emptied only once it is ours alone.
     case FileMode::kCreateExclusive: return OPEN_ALWAYS;
+    case FileMode::kAppend: return OPEN_ALWAYS;
   }
   return OPEN_EXISTING;
 }
@@ -36,7 +37,9 @@ DWORD Disposition(FileMode mode) {
 
 File File::Open(const std::string& path, FileMode mode, int* error) {
   *error = 0;
-  const DWORD access = mode == FileMode::kOpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  const DWORD access = mode == FileMode::kOpenRead ? GENERIC_READ
+                       : mode == FileMode::kAppend ? GENERIC_WRITE
+                                                   : GENERIC_READ | GENERIC_WRITE;
   HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), access, ShareMode(mode), nullptr,
                                 Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
@@ -49,8 +52,11 @@ File File::Open(const std::string& path, FileMode mode, int* error) {
     return File();
   }
   // The C runtime descriptor owns the handle from here on.
-  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle),
-                                           _O_BINARY | (mode == FileMode::kOpenRead ? _O_RDONLY : 0));
+  // _O_APPEND: the runtime moves to the end before every write.
+  const int flags = mode == FileMode::kOpenRead ? _O_RDONLY
+                    : mode == FileMode::kAppend ? _O_WRONLY | _O_APPEND
+                                                : 0;
+  const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | flags);
   if (descriptor < 0) {
     *error = EMFILE;
     ::CloseHandle(handle);
@@ -106,6 +112,12 @@ std::int64_t File::Size(int* error) const {
   const __int64 size = ::_filelengthi64(handle_);
   if (size < 0) *error = errno;
   return size;
+}
+
+bool File::Truncate(std::int64_t size, int* error) {
+  const errno_t result = ::_chsize_s(handle_, size);
+  if (result != 0) *error = result;
+  return result == 0;
 }
 
 int RenameNoReplace(const std::string& from, const std::string& to) {

@@ -50,7 +50,9 @@ BOOL WINAPI OnControl(DWORD event) {
 
 struct StopSignalWatcher::State : ControlEvents {};
 
-StopSignalWatcher::StopSignalWatcher(std::function<void(StopSignal)> on_signal)
+// A Windows console has no hang-up apart from its close event, which is
+// always a stop request here.
+StopSignalWatcher::StopSignalWatcher(std::function<void(StopSignal)> on_signal, bool /*hangup*/)
     : state_(std::make_unique<State>()) {
   state_->reader = std::thread([state = static_cast<ControlEvents*>(state_.get()), on_signal = std::move(on_signal)] {
     std::unique_lock lock(state->mutex);
