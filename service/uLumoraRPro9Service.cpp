@@ -10,8 +10,8 @@
 #include "logging/uQzLogging.h"
 #include "platform/executable.h"
 #include "platform/registry.h"
+#include "platform/service_dispatcher.h"
 #include "platform/service_host.h"
-#include "platform/stop_signals.h"
 #include "service/dLumoraRPro9ConnectorLogic.h"
 
 namespace lumora {
@@ -21,18 +21,6 @@ namespace {
 constexpr std::string_view kExecuteArea = "Connector.TVerrinRPro9Connector.ServiceExecute";
 constexpr std::string_view kStopArea = "Connector.ServiceStop";
 
-// What the service framework would record in the event log goes to standard
-// error, which the journal keeps.
-void ReportToEventLog(std::exception_ptr error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    std::cerr << e.what() << std::endl;
-  } catch (...) {
-    std::cerr << "Unknown error" << std::endl;
-  }
-}
-
 std::string ErrorText(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
@@ -41,6 +29,12 @@ std::string ErrorText(std::exception_ptr error) {
   } catch (...) {
     return "Unknown error";
   }
+}
+
+// What the service framework records in the event log (on POSIX: standard
+// error, which the journal keeps).
+void ReportToEventLog(std::exception_ptr error) {
+  platform::ReportServiceError(kServiceName, ErrorText(error));
 }
 
 std::string KeyPath(std::string_view base) { return std::string(base) + std::string(kServiceName); }
@@ -88,19 +82,31 @@ void TLumoraRPro9Connector::Control(TControlRequest request) {
     const std::lock_guard lock(requests_mutex_);
     requests_.push_back(request);
   }
+  requests_changed_.notify_all();
   // Ends a settle pause or configuration wait in progress at once.
-  stop_requested_ = true;
+  if (request == TControlRequest::Stop || request == TControlRequest::Shutdown) stop_requested_ = true;
   loop_.Wake();
 }
 
 bool TLumoraRPro9Connector::HandleControlRequests() {
+  bool paused = false;
   while (!terminated_) {
     TControlRequest request;
     {
-      const std::lock_guard lock(requests_mutex_);
+      std::unique_lock lock(requests_mutex_);
+      // Paused, the service thread waits here, between two messages, and
+      // every timer of the engine waits with it.
+      requests_changed_.wait(lock, [&] { return !paused || !requests_.empty(); });
       if (requests_.empty()) break;
       request = requests_.front();
       requests_.pop_front();
+    }
+    if (request == TControlRequest::Pause || request == TControlRequest::Continue) {
+      if (paused != (request == TControlRequest::Pause)) {
+        paused = !paused;
+        paused ? platform::NotifyServicePaused() : platform::NotifyServiceReady();
+      }
+      continue;
     }
     if (request == TControlRequest::Stop) {
       ServiceStop();
@@ -183,32 +189,38 @@ void TLumoraRPro9Connector::ServiceAfterUninstall() {
 }
 
 int TLumoraRPro9Connector::Run() {
-  // The service manager's stop arrives as SIGTERM; during a shutdown of the
-  // machine the same signal is the shutdown request. Pause and continue are
-  // SIGSTOP and SIGCONT, which suspend the whole process without our help.
-  const platform::StopSignalWatcher watcher([this](platform::StopSignal) {
-    bool shutting_down = false;
-    try {
-      shutting_down = platform::SystemShuttingDown();
-    } catch (const std::system_error&) {
-      // Not known: an ordinary stop, which also ends the service in order.
+  const auto on_request = [this](platform::ServiceRequest request) {
+    switch (request) {
+      case platform::ServiceRequest::Stop: Control(TControlRequest::Stop); break;
+      case platform::ServiceRequest::Shutdown: Control(TControlRequest::Shutdown); break;
+      case platform::ServiceRequest::Pause: Control(TControlRequest::Pause); break;
+      case platform::ServiceRequest::Continue: Control(TControlRequest::Continue); break;
     }
-    Control(shutting_down ? TControlRequest::Shutdown : TControlRequest::Stop);
-  });
+  };
+  // On the service thread from here on.
+  const auto service = [this] {
+    try {
+      ServiceStart();
+    } catch (...) {
+      platform::ReportServiceError(kServiceName, "Service failed on start: " + ErrorText(std::current_exception()));
+      return 1;
+    }
+    platform::NotifyServiceReady();
+    try {
+      ServiceExecute();
+    } catch (...) {
+      platform::ReportServiceError(kServiceName, "Service failed on execute: " + ErrorText(std::current_exception()));
+      return 1;
+    }
+    return 0;
+  };
   try {
-    ServiceStart();
-  } catch (...) {
-    std::cerr << "Service failed on start: " << ErrorText(std::current_exception()) << std::endl;
+    return platform::RunAsService(kServiceName, on_request, service);
+  } catch (const std::exception& error) {
+    // Started by hand, not by the service manager.
+    std::cerr << error.what() << std::endl;
     return 1;
   }
-  platform::NotifyServiceReady();
-  try {
-    ServiceExecute();
-  } catch (...) {
-    std::cerr << "Service failed on execute: " << ErrorText(std::current_exception()) << std::endl;
-    return 1;
-  }
-  return 0;
 }
 
 int RunServiceProgram(const std::vector<std::string>& arguments, TEngineEnvironment environment) {

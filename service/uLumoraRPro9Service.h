@@ -5,6 +5,7 @@
 // the console mode.
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -45,6 +46,8 @@ struct TEngineEnvironment {
 enum class TControlRequest {
   Stop,      // an operator's or the manager's stop: ServiceStop
   Shutdown,  // the machine is shutting down: the request loop just ends
+  Pause,     // the service thread holds still, timers and all, until Continue
+  Continue,
 };
 
 // The service object: creates, enables and disables the engine, and runs the
@@ -84,6 +87,7 @@ class TLumoraRPro9Connector {
   std::unique_ptr<TdlgConnectorLogic> logic_;  // the engine reference
   std::mutex requests_mutex_;
   std::deque<TControlRequest> requests_;  // guarded by requests_mutex_
+  std::condition_variable requests_changed_;
   std::atomic<bool> stop_requested_ = false;
   bool terminated_ = false;
 };

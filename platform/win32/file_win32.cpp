@@ -41,7 +41,9 @@ DWORD Disposition(FileMode mode) {
 }  // namespace
 
 File File::Open(const std::string& path, FileMode mode) {
-  const DWORD access = mode == FileMode::kOpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  const DWORD access = mode == FileMode::kOpenRead ? GENERIC_READ
+                       : mode == FileMode::kAppend ? GENERIC_WRITE
+                                                   : GENERIC_READ | GENERIC_WRITE;
   HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), access, ShareMode(mode), nullptr,
                                 Disposition(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) FailWin32(path);
@@ -50,9 +52,11 @@ File File::Open(const std::string& path, FileMode mode) {
     ::CloseHandle(handle);
     throw std::system_error(static_cast<int>(error), std::system_category(), path);
   }
-  // The C runtime descriptor owns the handle from here on; its _O_APPEND
-  // puts every write at the end, as O_APPEND does.
-  const int flags = mode == FileMode::kOpenRead ? _O_RDONLY : mode == FileMode::kAppend ? _O_APPEND : 0;
+  // The C runtime descriptor owns the handle from here on.
+  // _O_APPEND: the runtime moves to the end before every write.
+  const int flags = mode == FileMode::kOpenRead ? _O_RDONLY
+                    : mode == FileMode::kAppend ? _O_WRONLY | _O_APPEND
+                                                : 0;
   const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | flags);
   if (descriptor < 0) {
     ::CloseHandle(handle);

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 namespace lumora::platform {
 namespace {
@@ -52,6 +54,37 @@ std::int64_t Ticks(const SYSTEMTIME& time) {
                                    file_time.dwLowDateTime);
 }
 
+auto Fields(const CivilTime& c) {
+  return std::make_tuple(c.year, c.month, c.day, c.hour, c.minute, c.second, c.millisecond);
+}
+
+// The fields read as a UTC moment; the local moments lie within the zone's
+// offsets of it.
+std::optional<std::chrono::system_clock::time_point> AsIfUtc(const CivilTime& local) {
+  SYSTEMTIME fields{};
+  fields.wYear = static_cast<WORD>(local.year);
+  fields.wMonth = static_cast<WORD>(local.month);
+  fields.wDay = static_cast<WORD>(local.day);
+  fields.wHour = static_cast<WORD>(local.hour);
+  fields.wMinute = static_cast<WORD>(local.minute);
+  fields.wSecond = static_cast<WORD>(local.second);
+  fields.wMilliseconds = static_cast<WORD>(local.millisecond);
+  FILETIME file_time;
+  if (local.year < 1601 || !::SystemTimeToFileTime(&fields, &file_time)) return std::nullopt;
+  const std::int64_t ticks = static_cast<std::int64_t>(
+      static_cast<std::uint64_t>(file_time.dwHighDateTime) << 32 | file_time.dwLowDateTime);
+  return std::chrono::system_clock::time_point(
+      std::chrono::milliseconds((ticks - kUnixEpochTicks) / kTicksPerMillisecond));
+}
+
+// The zone's offsets (minutes, UTC = local + offset) in the given year.
+std::vector<int> Offsets(int year) {
+  TIME_ZONE_INFORMATION zone{};
+  if (!::GetTimeZoneInformationForYear(static_cast<USHORT>(year), nullptr, &zone)) return {0};
+  const int bias = static_cast<int>(zone.Bias);
+  return {bias, bias + static_cast<int>(zone.StandardBias), bias + static_cast<int>(zone.DaylightBias)};
+}
+
 }  // namespace
 
 CivilTime ToLocalCivilTime(std::chrono::system_clock::time_point moment) {
@@ -67,6 +100,40 @@ int UtcOffsetMinutes(std::chrono::system_clock::time_point moment) {
   if (!converted) ThrowUnplaced();
   const std::int64_t difference = Ticks(converted->utc) - Ticks(converted->local);
   return static_cast<int>(difference / (60 * 1000 * kTicksPerMillisecond));
+}
+
+std::vector<std::chrono::system_clock::time_point> MomentsOfLocalTime(const CivilTime& local) {
+  std::vector<std::chrono::system_clock::time_point> moments;
+  const auto naive = AsIfUtc(local);
+  if (!naive) return moments;
+  for (const int offset : Offsets(local.year)) {
+    const auto candidate = *naive + std::chrono::minutes(offset);
+    if (Fields(ToLocalCivilTime(candidate)) == Fields(local)) moments.push_back(candidate);
+  }
+  std::sort(moments.begin(), moments.end());
+  moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
+  return moments;
+}
+
+std::optional<std::chrono::system_clock::time_point> FirstMomentAtOrAfter(const CivilTime& local) {
+  if (const auto moments = MomentsOfLocalTime(local); !moments.empty()) return moments.front();
+  const auto naive = AsIfUtc(local);
+  if (!naive) return std::nullopt;
+  // A skipped time: the clock jumps over it within the zone's offsets of
+  // the fields; search that span for the first second showing a later time.
+  const auto offsets = Offsets(local.year);
+  using std::chrono::seconds;
+  auto low = std::chrono::time_point_cast<seconds>(*naive + std::chrono::minutes(*std::min_element(offsets.begin(), offsets.end())) - std::chrono::hours(3));
+  auto high = std::chrono::time_point_cast<seconds>(*naive + std::chrono::minutes(*std::max_element(offsets.begin(), offsets.end())) + std::chrono::hours(3));
+  while (low < high) {
+    const auto middle = low + (high - low) / 2;
+    if (Fields(ToLocalCivilTime(middle)) >= Fields(local)) {
+      high = middle;
+    } else {
+      low = middle + seconds(1);
+    }
+  }
+  return low;
 }
 
 }  // namespace lumora::platform

@@ -11,6 +11,13 @@
 // registry's Oracle key names an Oracle home whose client library (the test
 // double, serving the demo file) the Oracle engine loads. Its batches must
 // then equal those of the embedded engine's run.
+//
+// Run with LUMORA_E2E_WINE (the wine64 loader), LUMORA_E2E_WINDOWS_SERVICE
+// (the Windows build's LumoraRPro9Service.exe) and LUMORA_E2E_WINE_MODE, the
+// Windows program makes the same run under Wine (tests/e2e/wine_run.sh sets up
+// the Wine prefix and its wineserver): "console" runs it with -console,
+// "service" installs it into Wine's service manager, starts it with
+// net start and stops it with net stop before it is uninstalled again.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -27,10 +34,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "configuration/config_file.h"
@@ -39,6 +48,7 @@
 #include "foundation/uQzCrypto.h"
 #include "foundation/clock.h"
 #include "service/demo/demo_directory.h"
+#include "service/uLumoraRPro9Service.h"
 #include "support/request_envelopes.h"
 #include "tests/retailpro/rpro_fixture.h"
 #include "tests/support/ftp_server.h"
@@ -118,8 +128,41 @@ std::string OracleHome() {
   return home != nullptr ? home : "";
 }
 
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// "console" or "service" for a run of the Windows program under Wine, else
+// empty.
+std::string WineMode() { return Environment("LUMORA_E2E_WINE").empty() ? "" : Environment("LUMORA_E2E_WINE_MODE"); }
+
 fs::path RunRoot() {
+  if (!WineMode().empty()) return fs::path(LUMORA_E2E_ROOT "-wine-" + WineMode());
   return OracleHome().empty() ? fs::path(LUMORA_E2E_ROOT) : fs::path(LUMORA_E2E_ROOT "-oracle");
+}
+
+// A path as a Windows program under Wine sees it (drive Z: is the root).
+std::string WindowsPath(const fs::path& path) {
+  std::string text = "Z:" + path.string();
+  std::replace(text.begin(), text.end(), '/', '\\');
+  return text;
+}
+
+// Runs a Windows program under Wine (with this process's environment: the
+// Wine prefix) and returns its exit status and output. The output goes
+// through a file, not a pipe: the Wine processes the first program starts
+// (services.exe and its kin) stay and would hold a pipe open for good.
+std::pair<int, std::string> RunWine(const std::vector<std::string>& arguments) {
+  static int runs = 0;
+  const fs::path output = RunRoot() / ("wine-" + std::to_string(++runs) + ".out");
+  std::string command = "'" + Environment("LUMORA_E2E_WINE") + "'";
+  for (const std::string& argument : arguments) command += " '" + argument + "'";
+  command += " >'" + output.string() + "' 2>&1 </dev/null";
+  const int status = std::system(command.c_str());
+  std::ifstream in(output, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
 }
 
 void WriteFile(const fs::path& path, const std::string& text) {
@@ -153,6 +196,7 @@ class ServiceRun : public ::testing::Test {
     options.database.transfer_orders = 30;
     demo_ = std::make_unique<TDemoDirectory>(CreateDemoDirectory(RunRoot(), options));
     if (!OracleHome().empty()) UseOracleClient(*demo_, OracleHome());
+    if (!WineMode().empty()) UseWineRegistry(*demo_);
     ExecSql(demo_->database,
             "delete from invn_sbs_qty where sbs_no = " + std::to_string(kSmallSbs) +
                 " and store_no = " + std::to_string(kSmallStore) +
@@ -160,7 +204,11 @@ class ServiceRun : public ::testing::Test {
                 std::to_string(kSmallSbs) + " and store_no = " + std::to_string(kSmallStore) +
                 " order by item_sid limit 6)");
     config_before_ = ReadFileBytes(demo_->program / std::string(kConfigFileName));
-    fs::copy_file(LUMORA_SERVICE_EXECUTABLE, demo_->program / "LumoraRPro9Service");
+    if (WineMode().empty()) {
+      fs::copy_file(LUMORA_SERVICE_EXECUTABLE, demo_->program / "LumoraRPro9Service");
+    } else {
+      fs::copy_file(Environment("LUMORA_E2E_WINDOWS_SERVICE"), demo_->program / "LumoraRPro9Service.exe");
+    }
 
     ftp_ = std::make_unique<FtpServer>(LUMORA_E2E_FTP_USER, LUMORA_E2E_FTP_PASSWORD, LUMORA_E2E_FTP_PORT);
     support_ = std::make_unique<LoopbackHttpServer>(
@@ -173,6 +221,10 @@ class ServiceRun : public ::testing::Test {
         LUMORA_E2E_SUPPORT_PORT);
 
     started_ = Now();
+    if (WineMode() == "service") {
+      RunInstalledService();
+      return;
+    }
     const pid_t child = StartService();
     const bool completed = WaitFor([] { return Log().find("======Run completed=======") !=
                                                  std::string::npos; },
@@ -197,15 +249,63 @@ class ServiceRun : public ::testing::Test {
 
   static TDateTime Now() { return lumora::Now(); }
 
+  // The Windows program finds the Oracle client in Wine's registry, and the
+  // demo database under its Windows path.
+  static void UseWineRegistry(const TDemoDirectory& demo) {
+    const fs::path oracle_base = demo.root / "oracle";
+    const fs::path tnsnames = oracle_base / "OraClient11g_home1" / "NETWORK" / "ADMIN" / "tnsnames.ora";
+    std::string text = ReadFileBytes(tnsnames);
+    const std::string linux_path = demo.database.string();
+    text.replace(text.find(linux_path), linux_path.size(), WindowsPath(demo.database));
+    WriteFile(tnsnames, text);
+    const auto [status, output] = RunWine({"reg", "add", "HKLM\\SOFTWARE\\ORACLE\\KEY_OraClient11g_home1",
+                                           "/v", "ORACLE_BASE", "/d", WindowsPath(oracle_base), "/f"});
+    ASSERT_EQ(status, 0) << output;
+  }
+
+  static std::string ServiceState() {
+    return RunWine({"sc", "query", std::string(kServiceName)}).second;
+  }
+
+  // Installs, starts, watches one run, stops and uninstalls the service.
+  static void RunInstalledService() {
+    const std::string program = WindowsPath(demo_->program / "LumoraRPro9Service.exe");
+    install_ = RunWine({program, "-install", "-silent"});
+    ASSERT_EQ(install_.first, 0) << install_.second;
+    service_key_ = RunWine({"reg", "query", "HKLM\\" + std::string(kRegistryKeyBase) + std::string(kServiceName)}).second;
+    services_key_ = RunWine({"reg", "query", "HKLM\\" + std::string(kServicesKeyBase) + std::string(kServiceName)}).second;
+    start_ = RunWine({"net", "start", std::string(kServiceName)});
+    state_while_running_ = ServiceState();
+    const bool completed = WaitFor([] { return Log().find("======Run completed=======") !=
+                                                 std::string::npos; },
+                                   400s);
+    finished_ = Now();
+    stop_ = RunWine({"net", "stop", std::string(kServiceName)});
+    std::string state;
+    WaitFor([&] { return (state = ServiceState()).find("STOPPED") != std::string::npos; }, 30s);
+    state_after_stop_ = state;
+    uninstall_ = RunWine({program, "-uninstall", "-silent"});
+    exit_code_ = completed && std::regex_search(state, std::regex("WIN32_EXIT_CODE\\s*:\\s*0\\b")) ? 0 : -1;
+  }
+
   static pid_t StartService() {
     std::vector<std::string> environment = {"LUMORA_REGISTRY=" + demo_->registry.string(),
                                             "LUMORA_SYSTEMCTL=none", "PATH=/usr/bin:/bin"};
+    std::vector<std::string> arguments = {(demo_->program / "LumoraRPro9Service").string(), "-console"};
+    if (!WineMode().empty()) {
+      // The Wine prefix and its server come from the environment.
+      environment.clear();
+      for (char** entry = environ; *entry != nullptr; ++entry) environment.emplace_back(*entry);
+      arguments = {Environment("LUMORA_E2E_WINE"), (demo_->program / "LumoraRPro9Service.exe").string(),
+                   "-console"};
+    }
     std::vector<char*> envp;
     for (auto& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
-    std::string path = (demo_->program / "LumoraRPro9Service").string();
-    std::string console = "-console";
-    std::vector<char*> argv{path.data(), console.data(), nullptr};
+    std::string path = arguments[0];
+    std::vector<char*> argv;
+    for (auto& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const std::string output = (demo_->root / "service-console.out").string();
@@ -252,12 +352,38 @@ class ServiceRun : public ::testing::Test {
   static inline TDateTime started_ = 0.0;
   static inline TDateTime finished_ = 0.0;
   static inline int exit_code_ = -1;
+  // What the installed service's run under Wine showed.
+  static inline std::pair<int, std::string> install_, start_, stop_, uninstall_;
+  static inline std::string service_key_, services_key_, state_while_running_, state_after_stop_;
 };
+
+TEST_F(ServiceRun, RunsUnderWinesServiceControlManager) {
+  if (WineMode() != "service") GTEST_SKIP() << "only the installed Windows service";
+  EXPECT_NE(service_key_.find("ServiceDirectory    REG_SZ    " + WindowsPath(demo_->program) + "\\"),
+            std::string::npos) << service_key_;
+  EXPECT_NE(services_key_.find("Description    REG_SZ    " + std::string(kServiceDescription)),
+            std::string::npos) << services_key_;
+  EXPECT_NE(services_key_.find("Start    REG_DWORD    0x2"), std::string::npos) << "automatic start\n" << services_key_;
+  EXPECT_EQ(start_.first, 0) << start_.second;
+  EXPECT_NE(state_while_running_.find("RUNNING"), std::string::npos) << state_while_running_;
+  EXPECT_EQ(stop_.first, 0) << stop_.second;
+  EXPECT_NE(state_after_stop_.find("STOPPED"), std::string::npos) << state_after_stop_;
+  EXPECT_EQ(uninstall_.first, 0) << uninstall_.second;
+  EXPECT_NE(RunWine({"sc", "query", std::string(kServiceName)}).first, 0) << "still installed: " << ServiceState();
+  const std::string log = Log();
+  for (const std::string text : {"Service installed.", "Registry key for execution path was created.",
+                                 "Service stopping...", "Service stopped", "Uninstalling service",
+                                 "Service uninstalled."}) {
+    EXPECT_NE(log.find("| " + text), std::string::npos) << text << "\n" << log;
+  }
+}
 
 TEST_F(ServiceRun, WaitsOutTheSettlePauseRunsOnceAndEndsCleanly) {
   ASSERT_EQ(exit_code_, 0) << ReadFileBytes(demo_->root / "service-console.out") << Log();
   // Console mode, not the service: its start-up line is on the terminal.
-  EXPECT_NE(ReadFileBytes(demo_->root / "service-console.out").find("Initializing..."), std::string::npos);
+  if (WineMode() != "service") {
+    EXPECT_NE(ReadFileBytes(demo_->root / "service-console.out").find("Initializing..."), std::string::npos);
+  }
   const std::string log = Log();
   const std::vector<std::string> framing = {
       "Pausing ", " seconds to allow Oracle to settle...", "Oracle pause completed, continuing.",

@@ -1,18 +1,25 @@
 #include "tests/support/temp_dir.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace lumora::test {
 namespace fs = std::filesystem;
 
+// A fresh directory of a random name (mkdtemp, which Windows lacks):
+// create_directory reports whether it made the directory or found one.
 TempDir::TempDir() {
-  std::string pattern = (fs::temp_directory_path() / "lumora-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = fs::temp_directory_path() / ("lumora-test-" + std::to_string(random() % 1000000000));
+    if (fs::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary directory could be created");
 }
 
 TempDir::~TempDir() {
