@@ -74,6 +74,16 @@ void CreateDatabaseIfMissing(const std::string& db, int items) {
   std::printf("created %s with %d items in %.1f s\n", db.c_str(), items, Seconds(start));
 }
 
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::string bytes(std::filesystem::file_size(path), '\0');
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) throw std::runtime_error("cannot read " + path.string());
+  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  bytes.resize(got);
+  return bytes;
+}
+
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
   for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);

@@ -43,6 +43,9 @@ std::filesystem::path MakeWorkFolder(const std::string& prefix);
 // built in a child process, so the memory it takes is not the benchmark's.
 void CreateDatabaseIfMissing(const std::string& db, int items);
 
+// The whole content of a file.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
 // Replaces every `from` in `text` with `to`.
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to);
 

@@ -275,14 +275,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     // The batch holds exactly the lines the plain loop wrote.
-    const auto read = [](const fs::path& path) {
-      std::string bytes(fs::file_size(path), '\0');
-      std::FILE* file = std::fopen(path.c_str(), "rb");
-      const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-      std::fclose(file);
-      bytes.resize(got);
-      return bytes;
-    };
+    const auto read = bench::ReadFileBytes;
     std::printf("batch and plain loop output %s\n",
                 read(batch) == read(work / "plain.csv") ? "identical" : "DIFFER");
     if (oracle_scan) {

@@ -3,7 +3,8 @@
 # test: the normal build (its built-in endpoints on loopback, so that the
 # end-to-end tests can stand in for the FTP server and the support endpoint),
 # then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then each fuzz target for a fixed time.
+# then each fuzz target for a fixed time. The configurations are the presets
+# test-release, test-sanitize and test-fuzz of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -17,29 +18,23 @@ step() { printf '\n==== %s ====\n' "$*"; }
 
 step "release build"
 rm -rf build/test-release build/test-sanitize build/test-fuzz
-cmake -C cmake/loopback_endpoints.cmake -S . -B build/test-release -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_WERROR=ON -DLUMORA_BUILD_BENCHMARKS=ON
-cmake --build build/test-release -j "$jobs"
+cmake --preset test-release
+cmake --build --preset test-release -j "$jobs"
 
 step "tests (release; the end-to-end run waits out a two-minute settle pause)"
-ctest --test-dir build/test-release --output-on-failure -j "$jobs"
+ctest --preset test-release -j "$jobs"
 
 step "sanitizer build (ASan + UBSan)"
-cmake -S . -B build/test-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DLUMORA_WERROR=ON -DLUMORA_SANITIZE=ON
-cmake --build build/test-sanitize -j "$jobs"
+cmake --preset test-sanitize
+cmake --build --preset test-sanitize -j "$jobs"
 
 step "unit tests (ASan + UBSan)"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/test-sanitize --output-on-failure -j "$jobs" -L unit
+ctest --preset test-sanitize -j "$jobs"
 
 if compgen -G "fuzz/*.cpp" >/dev/null; then
   step "fuzzers (${fuzz_seconds} s each)"
-  cmake -S . -B build/test-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DLUMORA_BUILD_FUZZERS=ON -DLUMORA_BUILD_TESTS=OFF -DLUMORA_BUILD_CONFIGURATOR=OFF
-  cmake --build build/test-fuzz -j "$jobs" --target lumora_fuzzers
+  cmake --preset test-fuzz
+  cmake --build --preset test-fuzz -j "$jobs"
   for fuzzer in build/test-fuzz/fuzz/fuzz_*; do
     name=$(basename "$fuzzer")
     corpus="build/test-fuzz/corpus/$name"

@@ -11,6 +11,7 @@
 
 #include "foundation/clock.h"
 #include "foundation/date_time.h"
+#include "retailpro/sqlite/count_query.h"
 #include "retailpro/sqlite/oracle_functions.h"
 #include "foundation/text.h"
 
@@ -201,10 +202,19 @@ class SqliteEngine final : public DbEngine {
   }
 
   std::int64_t CountRows(std::string_view sql, const std::vector<DbParameter>& parameters) override {
-    // SQLite drops the unused select items and the ordering of the wrapped
-    // text, so counting costs far less than reading.
-    StatementHandle statement =
-        Prepare("select count(*) from (" + RewriteOracleWords(sql) + ")", parameters);
+    // Counting only the FROM and WHERE of the text spares the select list's
+    // subqueries, which SQLite would evaluate for a wrapped count as well.
+    // A text the derivation does not recognise is counted whole.
+    const auto derived = CountQueryText(sql);
+    if (derived) {
+      // The whole text is still prepared (not run), so that a count fails
+      // exactly where the read would: a name only the select list or the
+      // ordering uses must not go unnoticed.
+      Prepare(RewriteOracleWords(sql), parameters);
+    }
+    StatementHandle statement = Prepare(
+        RewriteOracleWords(derived.value_or("select count(*) from (" + std::string(sql) + ")")),
+        parameters);
     if (sqlite3_step(statement.get()) != SQLITE_ROW) Fail(db_.get(), "Counting the result failed");
     return sqlite3_column_int64(statement.get(), 0);
   }
