@@ -26,6 +26,15 @@ enum class CurlRoute {
   kEnvironmentProxy,
 };
 
+// Whether libcurl, uploading in transfer type A, puts a CR before every LF
+// it sends. It does where text lines end in LF alone; on Windows, where they
+// already end in CR LF, it sends the bytes as they are (libcurl's own rule).
+#ifdef _WIN32
+inline constexpr bool kCurlAddsCrInTypeA = false;
+#else
+inline constexpr bool kCurlAddsCrInTypeA = true;
+#endif
+
 // One libcurl easy handle, cleaned up when the object goes. The first handle
 // of the process starts libcurl (once: its global start-up is not
 // thread-safe). Every handle runs without signals, which do not mix with

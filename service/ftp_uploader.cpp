@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -9,15 +10,17 @@
 namespace lumora {
 namespace {
 
-// Feeds the batch to libcurl with each CR LF turned into LF. In transfer type
-// A libcurl itself puts a CR before every LF on the wire (older versions even
-// before an LF that already has one), so passing the file's CR LF through
-// could arrive as CR CR LF. A CR without LF is kept.
+// Feeds the batch to libcurl so that its CR LF line ends cross the wire as
+// CR LF. Where libcurl itself puts a CR before every LF in transfer type A
+// (older versions even before an LF that already has one), each CR LF is
+// turned into LF first, or it would arrive as CR CR LF; a CR without LF is
+// kept. Elsewhere the bytes go as they are.
 class LineEndReader {
  public:
   explicit LineEndReader(TStream& stream) : stream_(stream) {}
 
   size_t Fill(char* out, size_t room) {
+    if constexpr (!kCurlAddsCrInTypeA) return Copy(out, room);
     size_t filled = 0;
     while (filled < room) {
       if (next_ == chunk_.size() && !Refill()) break;
@@ -47,6 +50,17 @@ class LineEndReader {
   std::exception_ptr error;
 
  private:
+  size_t Copy(char* out, size_t room) {
+    size_t filled = 0;
+    while (filled < room && (next_ < chunk_.size() || Refill())) {
+      const size_t count = std::min(room - filled, chunk_.size() - next_);
+      std::memcpy(out + filled, chunk_.data() + next_, count);
+      filled += count;
+      next_ += count;
+    }
+    return filled;
+  }
+
   bool Refill() {
     if (at_end_) return false;
     chunk_.resize(16384);
