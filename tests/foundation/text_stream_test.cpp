@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "tests/support/failing_stream.h"
@@ -127,19 +129,25 @@ TEST(AnsiTextStream, DestroyingItClosesTheFile) {
 TEST(FileStream, FailuresNameThePathAndTheReason) {
   TempDir dir;
   const std::string missing = (dir.path() / "no" / "such.csv").string();
+  // The system's own words for a folder that is not there.
+#ifdef _WIN32
+  const std::string reason = std::system_category().message(3);  // ERROR_PATH_NOT_FOUND
+#else
+  const std::string reason = std::system_category().message(ENOENT);
+#endif
   try {
     TFileStream stream(missing, TFileMode::fmCreate);
     FAIL();
   } catch (const EFCreateError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "Cannot create file \"" + missing + "\". No such file or directory");
+              "Cannot create file \"" + missing + "\". " + reason);
   }
   try {
     TFileStream stream(missing, TFileMode::fmOpenRead);
     FAIL();
   } catch (const EFOpenError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "Cannot open file \"" + missing + "\". No such file or directory");
+              "Cannot open file \"" + missing + "\". " + reason);
   }
 }
 
