@@ -3,8 +3,10 @@
 # test: the normal build (its built-in endpoints on loopback, so that the
 # end-to-end tests can stand in for the FTP server and the support endpoint),
 # then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then each fuzz target for a fixed time. The configurations are the presets
-# test-release, test-sanitize and test-fuzz of CMakePresets.json.
+# then each fuzz target for a fixed time. The release tests include the
+# Windows build (x86_64, made first by scripts/windows-build.sh) under wine64.
+# The configurations are the presets test-release, test-sanitize and
+# test-fuzz of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -16,12 +18,18 @@ fuzz_seconds=${LUMORA_FUZZ_SECONDS:-60}
 
 step() { printf '\n==== %s ====\n' "$*"; }
 
+# The Windows libraries in build/windows-deps are a cache (Debian's sources,
+# cross-built once); everything else is built afresh.
+rm -rf build/test-release build/test-sanitize build/test-fuzz build/windows-x86_64
+
+step "Windows build (x86_64, with the loopback endpoints, for the tests under Wine)"
+LUMORA_WINDOWS_LOOPBACK=1 bash scripts/windows-build.sh x86_64
+
 step "release build"
-rm -rf build/test-release build/test-sanitize build/test-fuzz
-cmake --preset test-release
+cmake --preset test-release -DLUMORA_WINDOWS_BUILD_DIR="$root/build/windows-x86_64"
 cmake --build --preset test-release -j "$jobs"
 
-step "tests (release; the end-to-end run waits out a two-minute settle pause)"
+step "tests (release, and the Windows build under Wine; each end-to-end run waits out a two-minute settle pause)"
 ctest --preset test-release -j "$jobs"
 
 step "sanitizer build (ASan + UBSan)"
