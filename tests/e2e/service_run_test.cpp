@@ -17,7 +17,9 @@
 // Windows program makes the same run under Wine (tests/e2e/wine_run.sh sets up
 // the Wine prefix and its wineserver): "console" runs it with -console,
 // "service" installs it into Wine's service manager, starts it with
-// net start and stops it with net stop before it is uninstalled again.
+// net start and stops it with net stop before it is uninstalled again;
+// "missingdata" installs it with restartonmissingdata set and only the store
+// with too few items configured, and watches it end itself.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -43,6 +45,7 @@
 #include <vector>
 
 #include "configuration/config_file.h"
+#include "configuration/config_file_io.h"
 #include "configuration/uLumoraRPro9ConnectorCommon.h"
 #include "foundation/date_time.h"
 #include "foundation/uQzCrypto.h"
@@ -165,6 +168,18 @@ std::pair<int, std::string> RunWine(const std::vector<std::string>& arguments) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
 }
 
+// Whether a process whose command line starts with `program` is running
+// (Wine shows a Windows process under its Windows path).
+bool ProcessRunning(const std::string& program) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator("/proc", ec)) {
+    std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+    std::string line;
+    if (std::getline(in, line, '\0') && line.rfind(program, 0) == 0) return true;
+  }
+  return false;
+}
+
 void WriteFile(const fs::path& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << text;
@@ -203,6 +218,15 @@ class ServiceRun : public ::testing::Test {
                 " and item_sid not in (select item_sid from invn_sbs_qty where sbs_no = " +
                 std::to_string(kSmallSbs) + " and store_no = " + std::to_string(kSmallStore) +
                 " order by item_sid limit 6)");
+    if (WineMode() == "missingdata") {
+      TConnectorConfig config;
+      const fs::path file = demo_->program / std::string(kConfigFileName);
+      ParseConfigFile(ReadFileBytes(file), config);
+      const std::string small = DemoClientID(kSmallSbs, kSmallStore);
+      std::erase_if(config.clientids, [&](const std::string& entry) { return ClientIDOf(entry) != small; });
+      config.restartonmissingdata = true;
+      ReplaceFileContent(file.string(), ConfigFileBytes(config, 1));
+    }
     config_before_ = ReadFileBytes(demo_->program / std::string(kConfigFileName));
     if (WineMode().empty()) {
       fs::copy_file(LUMORA_SERVICE_EXECUTABLE, demo_->program / "LumoraRPro9Service");
@@ -223,6 +247,10 @@ class ServiceRun : public ::testing::Test {
     started_ = Now();
     if (WineMode() == "service") {
       RunInstalledService();
+      return;
+    }
+    if (WineMode() == "missingdata") {
+      RunServiceToItsEnd();
       return;
     }
     const pid_t child = StartService();
@@ -286,6 +314,21 @@ class ServiceRun : public ::testing::Test {
     state_after_stop_ = state;
     uninstall_ = RunWine({program, "-uninstall", "-silent"});
     exit_code_ = completed && std::regex_search(state, std::regex("WIN32_EXIT_CODE\\s*:\\s*0\\b")) ? 0 : -1;
+  }
+
+  // Installs and starts the service, waits until it has ended itself, and
+  // uninstalls it.
+  static void RunServiceToItsEnd() {
+    const std::string program = WindowsPath(demo_->program / "LumoraRPro9Service.exe");
+    install_ = RunWine({program, "-install", "-silent"});
+    ASSERT_EQ(install_.first, 0) << install_.second;
+    start_ = RunWine({"net", "start", std::string(kServiceName)});
+    ended_itself_ =
+        WaitFor([] { return Log().find("Database issues detected") != std::string::npos; }, 400s) &&
+        WaitFor([&] { return !ProcessRunning(program); }, 60s);
+    state_after_stop_ = ServiceState();
+    finished_ = Now();
+    uninstall_ = RunWine({program, "-uninstall", "-silent"});
   }
 
   static pid_t StartService() {
@@ -354,6 +397,7 @@ class ServiceRun : public ::testing::Test {
   static inline int exit_code_ = -1;
   // What the installed service's run under Wine showed.
   static inline std::pair<int, std::string> install_, start_, stop_, uninstall_;
+  static inline bool ended_itself_ = false;
   static inline std::string service_key_, services_key_, state_while_running_, state_after_stop_;
 };
 
@@ -376,6 +420,26 @@ TEST_F(ServiceRun, RunsUnderWinesServiceControlManager) {
                                  "Service uninstalled."}) {
     EXPECT_NE(log.find("| " + text), std::string::npos) << text << "\n" << log;
   }
+}
+
+// The restart after too few lines is the service manager's: the service
+// ends its process ten seconds after the ERROR line, without reporting a
+// stop, and its recovery settings bring it back. Wine's service manager
+// notices neither the end nor a recovery setting: it goes on reporting the
+// service as running.
+TEST_F(ServiceRun, EndsItselfOnMissingDataUnderWinesServiceControlManager) {
+  if (WineMode() != "missingdata") GTEST_SKIP() << "only the Windows service with restartonmissingdata";
+  EXPECT_EQ(start_.first, 0) << start_.second;
+  EXPECT_TRUE(ended_itself_) << ServiceState();
+  const std::string log = Log();
+  EXPECT_NE(log.find("Database issues detected; restarting service in 10 seconds..."), std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("Service stopping..."), std::string::npos) << log;
+  // The support notice went out; the batch was neither sent nor archived.
+  EXPECT_EQ(support_->requests().size(), 1u);
+  EXPECT_TRUE(Files(ftp_->home()).empty());
+  EXPECT_EQ(Files(demo_->program / "Batch").size(), 1u);
+  EXPECT_EQ(uninstall_.first, 0) << uninstall_.second;
 }
 
 TEST_F(ServiceRun, WaitsOutTheSettlePauseRunsOnceAndEndsCleanly) {
