@@ -153,6 +153,20 @@ FunctionEnd
 !insertmacro LumoraHelpers ""
 !insertmacro LumoraHelpers "un."
 
+; The program file cannot be written: the store keeps the service it had,
+; started again, and the setup ends with exit code 3.
+Function AbortProgramFileInUse
+  Call ServiceRegistered
+  Pop $0
+  ${If} $0 == 1
+    nsExec::ExecToLog '"$SYSDIR\net.exe" start ${SERVICE}'
+    Pop $0
+  ${EndIf}
+  MessageBox MB_ICONSTOP|MB_OK "$INSTDIR\${SERVICE_PROGRAM} cannot be written; it may be in use by another program. Close it and run the setup again." /SD IDOK
+  SetErrorLevel 3
+  Abort "$INSTDIR\${SERVICE_PROGRAM} cannot be written"
+FunctionEnd
+
 Section "-Connector service"
   ; An update: the running service holds its program file.
   Call StopService
@@ -160,9 +174,7 @@ Section "-Connector service"
   Call WaitUntilWritable
   Pop $0
   ${If} $0 != 1
-    MessageBox MB_ICONSTOP|MB_OK "$INSTDIR\${SERVICE_PROGRAM} is still in use; stop the service ${SERVICE} and run the setup again." /SD IDOK
-    SetErrorLevel 3
-    Abort "$INSTDIR\${SERVICE_PROGRAM} is still in use"
+    Call AbortProgramFileInUse
   ${EndIf}
 
   ; Only the service program: it creates its Batch and logs folders itself,
@@ -174,9 +186,7 @@ Section "-Connector service"
   ; A silent installer skips a file it cannot write: that must not pass for
   ; a successful update.
   ${If} ${Errors}
-    MessageBox MB_ICONSTOP|MB_OK "Could not write $INSTDIR\${SERVICE_PROGRAM}." /SD IDOK
-    SetErrorLevel 3
-    Abort "Could not write $INSTDIR\${SERVICE_PROGRAM}"
+    Call AbortProgramFileInUse
   ${EndIf}
 
   ; The uninstaller first, so that a failure below still leaves a way out.

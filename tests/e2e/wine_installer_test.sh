@@ -4,7 +4,8 @@
 # service program in place, registers and starts the service; installing
 # again over a running service updates it; the uninstaller removes service
 # and program and keeps the configuration, batches and logs, or with
-# /REMOVEDATA removes them too.
+# /REMOVEDATA removes them too. A setup that cannot do its work says so in
+# its exit code.
 #
 #   wine_run.sh --netns <prefix> wine_installer_test.sh <wine64> <LumoraRPro9Setup-...-x86_64.exe> <version>
 #
@@ -123,6 +124,19 @@ expect "setup /S over the running service (exit code 0)" wine_run "$setup" /S
 [[ $(log_text | grep -cF "| Service installed.") == 2 ]] || fail "the update did not register the service afresh"
 log_text | grep -qF "| Service stopping..." || fail "the update did not stop the running service"
 check_data_kept "update"
+
+echo "== a program file held by another process fails the update, the service runs on"
+# The same program in console mode holds the file open beyond the service's stop.
+"$wine" "$program_dir_win\\LumoraRPro9Service.exe" -console >"$out/console" 2>&1 </dev/null &
+console=$!
+sleep 2
+wine_run "$setup" /S
+code=$?
+[[ $code == 3 ]] || fail "setup while the program file is in use: exit code $code, expected 3"
+{ registered && output_has RUNNING; } || fail "the service was left stopped: $(cat "$out/last")"
+kill "$console"
+wait "$console" 2>/dev/null
+check_data_kept "failed update"
 
 echo "== silent uninstallation keeps the data"
 expect "Uninstall.exe /S (exit code 0)" wine_run "$program_dir_win\\Uninstall.exe" /S
