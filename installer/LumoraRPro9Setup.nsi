@@ -16,9 +16,9 @@
 ;   3 the service program cannot be written (still in use),
 ;   4 LumoraRPro9Service.exe -install/-uninstall failed,
 ;   5 the service was installed but did not start.
-; The uninstaller copies itself to the
-; temporary folder and returns at once; "Uninstall.exe /S _?=<folder>" runs
-; it in place and waits, but then leaves Uninstall.exe behind.
+; The uninstaller copies itself to the temporary folder and returns at once;
+; "Uninstall.exe /S _?=<folder>" runs it in place and waits, but then leaves
+; Uninstall.exe behind.
 
 !ifndef VERSION | ARCH | SERVICE_EXE | OUTFILE
   !error "makensis needs -DVERSION=, -DARCH=, -DSERVICE_EXE= and -DOUTFILE="
@@ -226,6 +226,11 @@ SectionEnd
 Section "un.Service and program files" SecUnProgram
   SectionIn RO
   Call un.StopService
+  ; A service removed while it still stops stays registered until it has
+  ; stopped; its process gone, it has.
+  Push "$INSTDIR\${SERVICE_PROGRAM}"
+  Call un.WaitUntilWritable
+  Pop $0
   Call un.ServiceRegistered
   Pop $0
   ${If} $0 == 1
