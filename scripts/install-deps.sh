@@ -15,13 +15,13 @@ packages=(
   systemd
 )
 # The Windows cross build (scripts/windows-*.sh) sets LUMORA_WINDOWS=1: the
-# mingw-w64 compilers, what builds its libraries from Debian's sources, and
-# wine64 to run the Windows programs.
+# mingw-w64 compilers, what builds its libraries from Debian's sources,
+# wine64 to run the Windows programs and NSIS to build their installer.
 if [[ ${LUMORA_WINDOWS:-0} == 1 ]]; then
   packages+=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    dpkg-dev make tcl wine64
+    dpkg-dev make tcl wine64 nsis
   )
 fi
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows programs with Debian's mingw-w64 compilers:
 # LumoraRPro9Service.exe, LumoraDemoDirectory.exe and LumoraRProDemoDb.exe
-# into build/windows-<arch>/ (x86_64 and i686), and for x86_64 the unit tests
+# into build/windows-<arch>/ (x86_64 and i686) with their installer
+# LumoraRPro9Setup-<version>-<arch>.exe (NSIS), and for x86_64 the unit tests
 # that apply to Windows (googletest from /usr/src/googletest). The libraries
 # come from scripts/windows-deps.sh, which skips what is already built.
 #
@@ -35,7 +36,7 @@ for arch in "${arches[@]}"; do
   printf '\n==== windows-build: %s ====\n' "$arch"
   build=build/windows-$arch
   tests=OFF
-  targets=(LumoraRPro9Service LumoraDemoDirectory LumoraRProDemoDb)
+  targets=(LumoraRPro9Service LumoraDemoDirectory LumoraRProDemoDb LumoraRPro9Setup)
   # wine64 runs only the 64-bit programs, so only they get tests.
   if [[ $arch == x86_64 && ${LUMORA_WINDOWS_TESTS:-1} == 1 ]]; then
     tests=ON
