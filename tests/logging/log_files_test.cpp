@@ -137,10 +137,17 @@ TEST(LogShortWriteTest, AFullDiskLeavesWholeLinesAndTheRetryWritesEachLineOnce) 
     const auto size = fs::file_size(file, ec);
     return !ec && size > 4096 && GlobalLogger()->QueueSize() > 0;
   }));
-  // The writer keeps retrying; whatever moment is looked at, the file ends at
-  // a whole line.
+  // The writer keeps retrying, and each attempt that the disk cuts short is
+  // cut back to the last whole line. A look can land in the microseconds
+  // between the two, so each look waits briefly for a file that ends a line;
+  // a cut line left behind never does.
   for (int look = 0; look < 3; ++look) {
-    ExpectWholeLines(test::ReadFileBytes(file), "while full");
+    std::string bytes;
+    EXPECT_TRUE(test::WaitFor([&] {
+      bytes = test::ReadFileBytes(file);
+      return bytes.ends_with("\r\n");
+    }, 2s));
+    ExpectWholeLines(bytes, "while full");
     std::this_thread::sleep_for(30ms);
   }
   ASSERT_TRUE(disk.Grow());
