@@ -43,14 +43,37 @@ if compgen -G "fuzz/*.cpp" >/dev/null; then
   step "fuzzers (${fuzz_seconds} s each)"
   cmake --preset test-fuzz
   cmake --build --preset test-fuzz -j "$jobs"
-  for fuzzer in build/test-fuzz/fuzz/fuzz_*; do
+  # One fuzzer per core at a time; each one's output is shown when all are done.
+  fuzzers=(build/test-fuzz/fuzz/fuzz_*)
+  running=0
+  for fuzzer in "${fuzzers[@]}"; do
     name=$(basename "$fuzzer")
     corpus="build/test-fuzz/corpus/$name"
     mkdir -p "$corpus"
     cp -r "fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
-    echo "running $name"
-    "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 5
+    (
+      status=0
+      "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" \
+        >"build/test-fuzz/$name.log" 2>&1 || status=$?
+      echo "$status" >"build/test-fuzz/$name.status"
+    ) &
+    if (( ++running >= jobs )); then
+      wait -n
+      ((running--))
+    fi
   done
+  wait
+  failed=0
+  for fuzzer in "${fuzzers[@]}"; do
+    name=$(basename "$fuzzer")
+    echo "ran $name"
+    tail -n 5 "build/test-fuzz/$name.log"
+    if [[ $(cat "build/test-fuzz/$name.status") != 0 ]]; then
+      echo "$name FAILED (its whole output: build/test-fuzz/$name.log)"
+      failed=1
+    fi
+  done
+  ((failed == 0)) || exit 1
 fi
 
 step "all tests passed"
