@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/text.h"
+#include "retailpro/sqlite/sql_words.h"
 
 namespace lumora {
 namespace {
@@ -16,11 +17,6 @@ struct Token {
   std::size_t begin;  // offset in the text
   std::string_view text;
 };
-
-bool IsWordChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '$' || c == '#';
-}
 
 // The text's tokens, comments left out; nothing for a text with unbalanced
 // brackets, an unterminated literal or comment, or a quoting style the
@@ -36,7 +32,7 @@ std::optional<std::vector<Token>> Tokenize(std::string_view sql) {
       tokens.push_back({kind, begin, sql.substr(begin, end - begin)});
       i = end;
     };
-    if (static_cast<unsigned char>(c) <= ' ') {
+    if (IsBlankOrControl(c)) {
       ++i;
     } else if (c == '\'' || c == '"') {
       // A doubled quote continues the literal or name.
@@ -58,13 +54,13 @@ std::optional<std::vector<Token>> Tokenize(std::string_view sql) {
       const auto end = sql.find("*/", i + 2);
       if (end == std::string_view::npos) return std::nullopt;
       i = end + 2;
-    } else if (IsWordChar(c)) {
+    } else if (IsSqlWordChar(c)) {
       std::size_t end = i;
-      while (end < sql.size() && IsWordChar(sql[end])) ++end;
+      while (end < sql.size() && IsSqlWordChar(sql[end])) ++end;
       add(Token::Kind::Word, end);
-    } else if ((c == ':' || c == '@') && i + 1 < sql.size() && IsWordChar(sql[i + 1])) {
+    } else if ((c == ':' || c == '@') && i + 1 < sql.size() && IsSqlWordChar(sql[i + 1])) {
       std::size_t end = i + 1;
-      while (end < sql.size() && IsWordChar(sql[end])) ++end;
+      while (end < sql.size() && IsSqlWordChar(sql[end])) ++end;
       add(Token::Kind::Parameter, end);
     } else if (c == '?') {
       add(Token::Kind::Parameter, i + 1);

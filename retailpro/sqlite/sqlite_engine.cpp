@@ -13,6 +13,7 @@
 #include "foundation/date_time.h"
 #include "retailpro/sqlite/count_query.h"
 #include "retailpro/sqlite/oracle_functions.h"
+#include "retailpro/sqlite/sql_words.h"
 #include "foundation/text.h"
 
 namespace lumora {
@@ -41,14 +42,9 @@ struct StatementFinalizer {
 using DatabaseHandle = std::unique_ptr<sqlite3, DatabaseCloser>;
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-bool IsWordChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '$' || c == '#';
-}
-
 std::string_view NextWord(std::string_view sql, std::size_t from) {
   std::size_t end = from;
-  while (end < sql.size() && IsWordChar(sql[end])) ++end;
+  while (end < sql.size() && IsSqlWordChar(sql[end])) ++end;
   return sql.substr(from, end - from);
 }
 
@@ -85,7 +81,7 @@ std::string ReadOnlyUri(const std::string& path) {
   std::string uri = "file:";
   for (const char c : path) {
     const auto byte = static_cast<unsigned char>(c);
-    if (IsWordChar(c) || c == '/' || c == '.' || c == '-' || c == '~') {
+    if (IsSqlWordChar(c) || c == '/' || c == '.' || c == '-' || c == '~') {
       uri.push_back(c);
     } else {
       uri.push_back('%');
@@ -311,9 +307,9 @@ std::string RewriteOracleWords(std::string_view sql) {
       copy_until("\n", i + 2);
     } else if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
       copy_until("*/", i + 2);
-    } else if (IsWordChar(c)) {
+    } else if (IsSqlWordChar(c)) {
       std::size_t end = i;
-      while (end < sql.size() && IsWordChar(sql[end])) ++end;
+      while (end < sql.size() && IsSqlWordChar(sql[end])) ++end;
       const std::string_view word = sql.substr(i, end - i);
       out.append(word);
       std::size_t next = end;
